@@ -1,0 +1,35 @@
+# The front door: `make run` and `make test`.
+.PHONY: all deps build run test test-sanitize bench screenshot clean
+
+JOBS ?= $(shell nproc)
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake --preset dev
+	cmake --build --preset dev -j $(JOBS)
+
+run: build
+	./build/dev/app/tonalis
+
+test: build
+	ctest --preset dev -j $(JOBS)
+
+test-sanitize: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+
+bench: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	scripts/bench.sh build/release
+
+screenshot: build
+	QT_QPA_PLATFORM=offscreen ./build/dev/app/tonalis-screenshot docs/window.png
+
+clean:
+	rm -rf build

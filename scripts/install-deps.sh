@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tonalis needs to build, test and run.
+# Safe to run again: it only installs what is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config clang-format
+  qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
+  librtmidi-dev libfluidsynth-dev timgm6mb-soundfont
+  libgtest-dev libgmock-dev libbenchmark-dev
+  jackd2 libjack-jackd2-dev
+  fonts-liberation poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+# jackd2 asks whether to enable realtime scheduling; answer for it.
+echo "jackd2 jackd/tweak_rt_limits boolean false" | $sudo debconf-set-selections
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

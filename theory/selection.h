@@ -1,0 +1,28 @@
+// The set of selected keys of the keyboard (key indexes 1..24).
+#pragma once
+
+#include <bitset>
+#include <optional>
+#include <vector>
+
+namespace tonalis::theory {
+
+class Selection {
+ public:
+  bool selected(int key) const;
+  void select(int key);
+  void deselect(int key);
+  void toggle(int key);
+
+  std::vector<int> ascending() const;
+  int count() const;
+  std::optional<int> lowest() const;
+  bool empty() const { return count() == 0; }
+
+  bool operator==(const Selection&) const = default;
+
+ private:
+  std::bitset<25> m_keys;  // bit k is key index k; bit 0 is unused
+};
+
+}  // namespace tonalis::theory
