@@ -1,9 +1,12 @@
 // The chord chart: thirty chord types on one root, their captions and the chart keys they mark.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "bounded_list.h"
 
 namespace tonalis::theory {
 
@@ -12,14 +15,30 @@ inline constexpr int kChartRows = 10;
 inline constexpr int kChartColumns = 3;
 
 // Slot 0..29 fills the chart row by row: three columns, ten rows, both counted from 1.
-constexpr int chartRow(int slot) { return slot / kChartColumns + 1; }
-constexpr int chartColumn(int slot) { return slot % kChartColumns + 1; }
+constexpr int chartRow(int slot) {
+  return slot / kChartColumns + 1;
+}
+constexpr int chartColumn(int slot) {
+  return slot % kChartColumns + 1;
+}
 // The picture of a chart place is numbered 100 * column + row (101..110, 201..210, 301..310).
-constexpr int pictureIndex(int column, int row) { return 100 * column + row; }
+constexpr int pictureIndex(int column, int row) {
+  return 100 * column + row;
+}
 // The marker of chart key 1..17 on a picture: 10000 * column + 100 * row + key.
 constexpr int markerIndex(int column, int row, int chartKey) {
   return 10000 * column + 100 * row + chartKey;
 }
+
+// One chart chord: the symbols each written after the root name, and the notes as ascending
+// semitones above the root, all within the octave so that a chart can hold them.
+struct ChartChord {
+  BoundedList<std::string_view, 3> symbols;
+  BoundedList<int, 5> semitones;
+};
+
+// The chart chords in slot order.
+extern const std::array<ChartChord, kChartSlotCount> chordChart;
 
 // Name of root key 1..12; black keys carry both names, e.g. "C#/Db".
 std::string_view rootName(int rootKey);

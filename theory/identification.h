@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "selection.h"
 
@@ -30,6 +31,9 @@ bool lowerTopKey(Selection& selection);
 // The played-notes text: each selected key's name with a blank before and after.
 std::string playedNotes(const Selection& selection);
 
+// Names the selected chord, trying again after each move of lowerTopKey, for at most
+// kMaxAttempts attempts. A count outside 3..5 at the start of any attempt ends it with
+// kCountRefusal, leaving the texts of the attempt before.
 Identification identifyChord(Selection selection);
 
 }  // namespace tonalis::theory

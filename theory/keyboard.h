@@ -10,9 +10,12 @@ namespace tonalis::theory {
 inline constexpr int kKeyCount = 24;
 inline constexpr int kChartKeyCount = 17;
 inline constexpr int kNoKey = -1;
+inline constexpr int kOctave = 12;  // keys per octave
 
 // Pitch class 0..11 (0 = C) of key index `key`.
-constexpr int pitchClass(int key) { return (key - 1) % 12; }
+constexpr int pitchClass(int key) {
+  return (key - 1) % 12;
+}
 
 bool isBlackKey(int key);
 

@@ -7,6 +7,7 @@
 
 namespace tonalis::theory {
 
+// Keys outside 1..24 are never selected; selecting or deselecting one does nothing.
 class Selection {
  public:
   bool selected(int key) const;
