@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   jackd2 libjack-jackd2-dev
   fonts-liberation poppler-utils
+  fonts-urw-base35 desktop-file-utils
 )
 
 missing=()

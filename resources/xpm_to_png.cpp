@@ -1,0 +1,21 @@
+// Build-time tool: converts one of the icon's XPM pictures to the PNG that icon themes want.
+#include <QImage>
+#include <QString>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s INPUT.xpm OUTPUT.png\n", argv[0]);
+    return 2;
+  }
+  const QImage image(QString::fromLocal8Bit(argv[1]));
+  if (image.isNull()) {
+    std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
+    return 1;
+  }
+  if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+    std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);
+    return 1;
+  }
+  return 0;
+}
