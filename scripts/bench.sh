@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs the benchmarks of a release build and prints the median of repeated runs.
+set -euo pipefail
+build=${1:-build/release}
+echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
+for bench in "$build"/bench/*_bench; do
+  [ -x "$bench" ] || continue
+  "$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_filter="${BENCH_FILTER:-.}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
+done
