@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
 #include <QWidget>
 
 namespace tonalis {
@@ -29,11 +30,32 @@ class Dial : public QWidget {
   // The user turned the dial to a new value.
   void changed();
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
+  // Every user gesture ends here: clamps, stores, repaints and emits changed() only when the
+  // value really moves.
+  void turnTo(int value);
+  void drawKnob(QPainter& painter) const;
+  void drawLed(QPainter& painter) const;
+  void drawFocusRing(QPainter& painter) const;
+
   int m_value = 0;
   int m_max = 127;
   int m_depth = 30;
   QColor m_colorLed{128, 128, 128};
+
+  bool m_dragging = false;
+  QPoint m_dragStartPos;
+  int m_dragStartValue = 0;
+  // Wheel travel not yet worth a whole step (touchpads send small deltas).
+  int m_wheelRemainder = 0;
 };
 
 }  // namespace tonalis
