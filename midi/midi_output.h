@@ -19,7 +19,8 @@ enum ResultCode : int {
   kInvalidHandle = 5,  // no output is open
   kNoDriver = 6,       // the sound system or synthesizer could not start
   kNoMemory = 7,
-  kNoSoundFont = 8,    // no General MIDI soundfont was found
+  kNoSoundFont = 8,        // no General MIDI soundfont was found
+  kInvalidParameter = 11,  // not a well-formed short message
 };
 
 class MidiOutput {

@@ -1,0 +1,65 @@
+#include "midi/fluid_log.h"
+
+#include <fluidsynth.h>
+
+#include <mutex>
+#include <utility>
+
+#include "midi/diagnostics.h"
+
+namespace tonalis::midi {
+namespace {
+
+constexpr const char* kSource = "fluidsynth";
+
+// FluidSynth logs from its audio thread too.
+std::mutex g_logMutex;
+std::vector<std::string>* g_keptErrors = nullptr;
+
+void logError(int, const char* message, void*) {
+  const std::lock_guard lock(g_logMutex);
+  if (g_keptErrors != nullptr) {
+    g_keptErrors->emplace_back(message);
+  } else {
+    reportError(kSource, message);
+  }
+}
+
+void dropMessage(int, const char*, void*) {}
+
+}  // namespace
+
+void routeFluidLog() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    fluid_set_log_function(FLUID_PANIC, &logError, nullptr);
+    fluid_set_log_function(FLUID_ERR, &logError, nullptr);
+    fluid_set_log_function(FLUID_WARN, &dropMessage, nullptr);
+    fluid_set_log_function(FLUID_INFO, &dropMessage, nullptr);
+    fluid_set_log_function(FLUID_DBG, &dropMessage, nullptr);
+  });
+}
+
+FluidErrorCapture::FluidErrorCapture() {
+  routeFluidLog();
+  const std::lock_guard lock(g_logMutex);
+  g_keptErrors = &m_errors;
+}
+
+FluidErrorCapture::~FluidErrorCapture() {
+  const std::lock_guard lock(g_logMutex);
+  g_keptErrors = nullptr;
+}
+
+void FluidErrorCapture::keep(std::string error) {
+  const std::lock_guard lock(g_logMutex);
+  m_errors.push_back(std::move(error));
+}
+
+void FluidErrorCapture::reportKept() {
+  const std::lock_guard lock(g_logMutex);
+  for (const std::string& error : m_errors) reportError(kSource, error);
+  m_errors.clear();
+}
+
+}  // namespace tonalis::midi

@@ -1,0 +1,32 @@
+// FluidSynth's log, routed into the program's diagnostics: errors are reported, warnings
+// and chatter are dropped.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tonalis::midi {
+
+// Installs the routing; safe to call any number of times.
+void routeFluidLog();
+
+// While one of these lives, FluidSynth's errors are kept here instead of reported: trying
+// audio drivers and soundfonts in turn fails on purpose, and those failures only matter
+// when no candidate works. Only one may live at a time.
+class FluidErrorCapture {
+ public:
+  FluidErrorCapture();
+  ~FluidErrorCapture();
+  FluidErrorCapture(const FluidErrorCapture&) = delete;
+  FluidErrorCapture& operator=(const FluidErrorCapture&) = delete;
+
+  // Keeps a failure of this program's own that belongs with FluidSynth's.
+  void keep(std::string error);
+  // Reports what was kept, then forgets it.
+  void reportKept();
+
+ private:
+  std::vector<std::string> m_errors;
+};
+
+}  // namespace tonalis::midi

@@ -1,0 +1,92 @@
+#include "midi/fluid_synthesizer.h"
+
+#include <utility>
+
+#include "midi/fluid_log.h"
+
+namespace tonalis::midi {
+namespace {
+
+constexpr int kStereo = 2;
+
+int pitchBendValue(const ChannelMessage& message) {
+  return message.data1() | message.data2() << 7;
+}
+
+int play(fluid_synth_t* synth, const ChannelMessage& message) {
+  const int channel = message.channel();
+  switch (message.kind()) {
+    case status::kNoteOn:
+      if (message.data2() > 0)
+        return fluid_synth_noteon(synth, channel, message.data1(), message.data2());
+      [[fallthrough]];  // a note-on with velocity 0 is a note-off
+    case status::kNoteOff:
+      // FluidSynth fails a note-off when the note no longer sounds, which is no error here.
+      fluid_synth_noteoff(synth, channel, message.data1());
+      return FLUID_OK;
+    case status::kPolyPressure:
+      return fluid_synth_key_pressure(synth, channel, message.data1(), message.data2());
+    case status::kControlChange:
+      return fluid_synth_cc(synth, channel, message.data1(), message.data2());
+    case status::kProgramChange:
+      return fluid_synth_program_change(synth, channel, message.data1());
+    case status::kChannelPressure:
+      return fluid_synth_channel_pressure(synth, channel, message.data1());
+    case status::kPitchBend:
+      return fluid_synth_pitch_bend(synth, channel, pitchBendValue(message));
+    default:
+      return FLUID_FAILED;
+  }
+}
+
+}  // namespace
+
+FluidSynthesizer::FluidSynthesizer(FluidSettingsPtr settings, FluidSynthPtr synth,
+                                   std::filesystem::path font)
+    : m_settings(std::move(settings)), m_synth(std::move(synth)), m_soundFont(std::move(font)) {}
+
+Opened<FluidSynthesizer> FluidSynthesizer::create(const SoundFontSearch& search) {
+  const std::vector<std::filesystem::path> candidates = soundFontCandidates(search);
+  if (candidates.empty()) return Opened<FluidSynthesizer>::failure(kNoSoundFont);
+
+  FluidErrorCapture errors;
+  FluidSettingsPtr settings(new_fluid_settings());
+  if (!settings) return Opened<FluidSynthesizer>::failure(kNoMemory);
+  FluidSynthPtr synth(new_fluid_synth(settings.get()));
+  if (!synth) {
+    errors.reportKept();
+    return Opened<FluidSynthesizer>::failure(kNoDriver);
+  }
+  for (const std::filesystem::path& candidate : candidates) {
+    // Checked first: handing FluidSynth a file of another kind makes its loaders print.
+    if (!fluid_is_soundfont(candidate.c_str())) {
+      errors.keep("not a SoundFont file: " + candidate.string());
+      continue;
+    }
+    if (fluid_synth_sfload(synth.get(), candidate.c_str(), 1) != FLUID_FAILED) {
+      return {std::unique_ptr<FluidSynthesizer>(
+          new FluidSynthesizer(std::move(settings), std::move(synth), candidate))};
+    }
+  }
+  errors.reportKept();
+  return Opened<FluidSynthesizer>::failure(kNoSoundFont);
+}
+
+int FluidSynthesizer::send(const ChannelMessage& message) {
+  return play(m_synth.get(), message) == FLUID_FAILED ? kError : kOk;
+}
+
+std::vector<float> FluidSynthesizer::render(int frames) {
+  std::vector<float> sound(static_cast<std::size_t>(frames) * kStereo);
+  fluid_synth_write_float(m_synth.get(), frames, sound.data(), 0, kStereo, sound.data(), 1,
+                          kStereo);
+  return sound;
+}
+
+double FluidSynthesizer::sampleRate() const {
+  double rate = 0;
+  fluid_settings_getnum(m_settings.get(), "synth.sample-rate", &rate);
+  return rate;
+}
+
+}  // namespace tonalis::midi

@@ -1,0 +1,38 @@
+// The built-in General MIDI synthesizer: FluidSynth with a soundfont, without any audio
+// device. It plays channel messages and renders what it plays into a buffer on demand;
+// FluidAudioOutput feeds it to the sound card.
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "midi/fluid_handles.h"
+#include "midi/message_sink.h"
+#include "midi/soundfont_search.h"
+
+namespace tonalis::midi {
+
+class FluidSynthesizer final : public MessageSink {
+ public:
+  // Loads the first candidate of `search` that FluidSynth accepts; kNoSoundFont if none.
+  static Opened<FluidSynthesizer> create(const SoundFontSearch& search);
+
+  int send(const ChannelMessage& message) override;
+
+  // The next `frames` frames of sound, interleaved stereo.
+  std::vector<float> render(int frames);
+  double sampleRate() const;
+
+  const std::filesystem::path& soundFont() const { return m_soundFont; }
+  fluid_settings_t* settings() const { return m_settings.get(); }
+  fluid_synth_t* synth() const { return m_synth.get(); }
+
+ private:
+  FluidSynthesizer(FluidSettingsPtr settings, FluidSynthPtr synth, std::filesystem::path font);
+
+  FluidSettingsPtr m_settings;
+  FluidSynthPtr m_synth;
+  std::filesystem::path m_soundFont;
+};
+
+}  // namespace tonalis::midi

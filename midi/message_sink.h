@@ -1,0 +1,28 @@
+// What every output backend offers once it is open: it takes decoded channel messages.
+// The window never sees this; it talks to MidiOutput.
+#pragma once
+
+#include <memory>
+
+#include "midi/midi_output.h"
+#include "midi/short_message.h"
+
+namespace tonalis::midi {
+
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  // Sends exactly message.wire(); returns a ResultCode.
+  virtual int send(const ChannelMessage& message) = 0;
+};
+
+// The outcome of opening something: the object, or the ResultCode saying why there is none.
+template <class T>
+struct Opened {
+  std::unique_ptr<T> value;
+  int code = kOk;
+
+  static Opened failure(int failureCode) { return {nullptr, failureCode}; }
+};
+
+}  // namespace tonalis::midi

@@ -1,0 +1,18 @@
+// Asking the ALSA sequencer and the JACK server whether they are there, without the
+// libraries printing to stderr and without ever starting a JACK server.
+#pragma once
+
+namespace tonalis::midi {
+
+// The client name under which this program appears in ALSA and JACK.
+inline constexpr const char* kClientName = "Tonalis";
+
+// Silences the messages ALSA and JACK print on their own when a sound server is missing
+// (an expected case for this program) and stops any JACK client of this process from
+// starting a server. Safe to call any number of times.
+void quietSoundServers();
+
+bool alsaSequencerReachable();
+bool jackServerRunning();
+
+}  // namespace tonalis::midi

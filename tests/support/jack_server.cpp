@@ -1,0 +1,172 @@
+#include "support/jack_server.h"
+
+#include <RtMidi.h>
+#include <fcntl.h>
+#include <jack/jack.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace tonalis::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr const char* kJackd = "jackd";
+constexpr const char* kInputPortName = "MIDI in";
+constexpr auto kStartTimeout = 15s;
+constexpr auto kStopTimeout = 5s;
+constexpr auto kPollInterval = 20ms;
+
+void ignoreJackMessage(const char*) {}
+
+std::string uniqueServerName() {
+  static std::atomic<int> started{0};
+  return "tonalis-test-" + std::to_string(getpid()) + "-" + std::to_string(started++);
+}
+
+bool hasExited(pid_t pid) {
+  int status = 0;
+  return waitpid(pid, &status, WNOHANG) == pid;
+}
+
+// Runs jackd with its output in `logFile`. The server dies with this process, so a test
+// that crashes leaves no server behind.
+pid_t spawnJackd(const std::string& name, const std::filesystem::path& logFile) {
+  // Non-realtime: CI containers may not grant realtime scheduling. A short period keeps
+  // MIDI latency low. No audio device reservation over D-Bus: there may be no bus.
+  const std::vector<std::string> args{kJackd, "--no-realtime", "--name", name, "-d", "dummy",
+                                      "-r",   "48000",         "-p",     "256"};
+  std::vector<char*> argv;
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  setenv("JACK_NO_AUDIO_RESERVATION", "1", 1);
+
+  const int log = ::open(logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  const pid_t parent = getpid();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) _exit(EXIT_FAILURE);
+    if (log >= 0) {
+      dup2(log, STDOUT_FILENO);
+      dup2(log, STDERR_FILENO);
+    }
+    execvp(kJackd, argv.data());
+    _exit(127);
+  }
+  if (log >= 0) ::close(log);
+  return pid;
+}
+
+}  // namespace
+
+JackServer::JackServer()
+    : m_name(uniqueServerName()),
+      m_logFile(std::filesystem::temp_directory_path() / (m_name + ".log")) {}
+
+JackServer::~JackServer() {
+  stop();
+  std::error_code ignored;
+  std::filesystem::remove(m_logFile, ignored);
+}
+
+std::optional<std::string> JackServer::start() {
+  if (m_pid > 0) return std::nullopt;
+  // The clients of this process would otherwise print each failed connection attempt.
+  jack_set_error_function(&ignoreJackMessage);
+  jack_set_info_function(&ignoreJackMessage);
+  setenv("JACK_NO_START_SERVER", "1", 1);
+  setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
+
+  m_pid = spawnJackd(m_name, m_logFile);
+  if (m_pid < 0) return "could not fork for " + std::string(kJackd);
+  if (std::optional<std::string> failure = waitUntilAcceptingClients()) {
+    stop();
+    return failure;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> JackServer::waitUntilAcceptingClients() {
+  const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (hasExited(m_pid)) {
+      m_pid = -1;
+      return std::string(kJackd) + " exited during start-up:\n" + serverOutput();
+    }
+    jack_status_t status{};
+    const auto options = static_cast<jack_options_t>(JackNoStartServer | JackServerName);
+    if (jack_client_t* client =
+            jack_client_open("tonalis-test-probe", options, &status, m_name.c_str())) {
+      jack_client_close(client);
+      return std::nullopt;
+    }
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  return std::string(kJackd) + " did not accept clients in time:\n" + serverOutput();
+}
+
+void JackServer::stop() {
+  if (m_pid <= 0) return;
+  kill(m_pid, SIGTERM);
+  const auto deadline = std::chrono::steady_clock::now() + kStopTimeout;
+  while (!hasExited(m_pid)) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      kill(m_pid, SIGKILL);
+      waitpid(m_pid, nullptr, 0);
+      break;
+    }
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  m_pid = -1;
+}
+
+std::string JackServer::serverOutput() const {
+  std::ifstream log(m_logFile);
+  std::ostringstream text;
+  text << log.rdbuf();
+  return text.str();
+}
+
+JackMidiRecorder::JackMidiRecorder(const std::string& clientName) : m_clientName(clientName) {
+  try {
+    m_input = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, clientName);
+    m_input->setCallback(&JackMidiRecorder::receive, this);
+    m_input->openVirtualPort(kInputPortName);
+  } catch (const RtMidiError& error) {
+    m_error = error.getMessage();
+    m_input.reset();
+  }
+}
+
+JackMidiRecorder::~JackMidiRecorder() = default;
+
+std::string JackMidiRecorder::portName() const {
+  return m_clientName + ":" + kInputPortName;
+}
+
+std::vector<JackMidiRecorder::Message> JackMidiRecorder::waitForMessages(
+    std::size_t count, std::chrono::milliseconds timeout) {
+  std::unique_lock lock(m_mutex);
+  m_arrived.wait_for(lock, timeout, [&] { return m_messages.size() >= count; });
+  return m_messages;
+}
+
+void JackMidiRecorder::receive(double, std::vector<unsigned char>* message, void* self) {
+  auto& recorder = *static_cast<JackMidiRecorder*>(self);
+  {
+    const std::lock_guard lock(recorder.m_mutex);
+    recorder.m_messages.emplace_back(message->begin(), message->end());
+  }
+  recorder.m_arrived.notify_all();
+}
+
+}  // namespace tonalis::test
