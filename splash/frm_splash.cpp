@@ -1,0 +1,50 @@
+#include "splash/frm_splash.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <utility>
+
+namespace tonalis {
+
+frmSplash::frmSplash(std::function<void()> loadMain, std::function<void()> showMain,
+                     QWidget* parent)
+    : QFrame(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      m_loadMain(std::move(loadMain)),
+      m_showMain(std::move(showMain)) {
+  buildControls();
+
+  // Without a title bar the window manager draws no border, so the window draws its own.
+  setFrameStyle(QFrame::Panel | QFrame::Raised);
+  setLineWidth(2);
+  // Closing the splash must not end the program: at that moment the main window is loaded
+  // but not yet shown, so the splash is the last visible window.
+  setAttribute(Qt::WA_QuitOnClose, false);
+
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+  }
+
+  m_timer = new QTimer(this);
+  m_timer->setObjectName(QStringLiteral("Timer1"));
+  m_timer->setSingleShot(true);
+  m_timer->setInterval(kShowMilliseconds);
+  connect(m_timer, &QTimer::timeout, this, &frmSplash::handOver);
+  m_timer->start();
+}
+
+void frmSplash::handOver() {
+  // A message box shown while the main window loads runs a nested event loop; the flag
+  // keeps any late tick from starting a second hand-over.
+  if (m_handedOver) return;
+  m_handedOver = true;
+  m_timer->stop();
+  m_loadMain();
+  close();
+  m_showMain();
+}
+
+}  // namespace tonalis

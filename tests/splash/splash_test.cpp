@@ -1,0 +1,124 @@
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "splash/frm_splash.h"
+
+using tonalis::frmSplash;
+
+namespace {
+QRect geometryOf(const frmSplash& splash, const QString& name) {
+  const auto* widget = splash.findChild<QWidget*>(name);
+  return widget != nullptr ? widget->geometry() : QRect();
+}
+}  // namespace
+
+class SplashTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void fixedGeometry_data();
+  void fixedGeometry();
+  void labelsShowTheirWholeText_data();
+  void labelsShowTheirWholeText();
+  void windowIsFramelessAndCentred();
+  void handsOverOnceAfterTheTimer();
+};
+
+void SplashTest::fixedGeometry_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QRect>("expected");
+  // Pixels of the design's twips, 15 to a pixel, relative to Frame1 inside it.
+  QTest::newRow("Frame1") << "Frame1" << QRect(10, 4, 472, 270);
+  QTest::newRow("imgLogo") << "imgLogo" << QRect(24, 53, 80, 80);
+  QTest::newRow("lblProductName") << "lblProductName" << QRect(168, 72, 247, 99);
+}
+
+void SplashTest::fixedGeometry() {
+  QFETCH(QString, name);
+  QFETCH(QRect, expected);
+  const frmSplash splash({}, {});
+  QCOMPARE(splash.size(), QSize(492, 283));
+  QCOMPARE(geometryOf(splash, name), expected);
+}
+
+void SplashTest::labelsShowTheirWholeText_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("text");
+  // A label either keeps its left edge or, when right-aligned, its right edge.
+  QTest::addColumn<QPoint>("anchor");
+  QTest::addColumn<bool>("rightAligned");
+  QTest::newRow("product") << "lblProductName"
+                           << "Tonalis" << QPoint(168, 72) << false;
+  QTest::newRow("maker, decorated") << "lblCompanyProduct"
+                                    << "Tonalis Project" << QPoint(157, 47) << false;
+  QTest::newRow("version") << "lblVersion"
+                           << "Version 2013.0729.0841" << QPoint(374, 164) << true;
+  QTest::newRow("platform") << "lblPlatform"
+                            << "Linux" << QPoint(461, 240) << true;
+  QTest::newRow("copyright") << "lblCopyright"
+                             << "Copyright \u00A9 2013 Tonalis Project" << QPoint(8, 232) << false;
+  QTest::newRow("maker") << "lblCompany"
+                         << "Tonalis Project" << QPoint(8, 248) << false;
+}
+
+void SplashTest::labelsShowTheirWholeText() {
+  QFETCH(QString, name);
+  QFETCH(QString, text);
+  QFETCH(QPoint, anchor);
+  QFETCH(bool, rightAligned);
+  const frmSplash splash({}, {});
+  const auto* label = splash.findChild<QLabel*>(name);
+  QVERIFY(label != nullptr);
+  QCOMPARE(label->text(), text);
+  const QRect box = label->geometry();
+  QCOMPARE(rightAligned ? box.topRight() : box.topLeft(), anchor);
+  QCOMPARE(bool(label->alignment() & Qt::AlignRight), rightAligned);
+  QVERIFY2(box.width() >= QFontMetrics(label->font()).horizontalAdvance(text), "text cut off");
+  QVERIFY(label->parentWidget()->rect().contains(box));
+}
+
+void SplashTest::windowIsFramelessAndCentred() {
+  const frmSplash splash({}, {});
+  QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  QVERIFY((splash.geometry().center() - screen.center()).manhattanLength() <= 1);
+}
+
+void SplashTest::handsOverOnceAfterTheTimer() {
+  // Each step notes whether the splash was still on screen when it ran.
+  QStringList steps;
+  frmSplash* splashSeen = nullptr;
+  const auto record = [&](const QString& what) {
+    steps << what + (splashSeen->isVisible() ? " while splash shown" : " after splash gone");
+  };
+  frmSplash splash([&] { record("load"); }, [&] { record("show"); });
+  splashSeen = &splash;
+  splash.show();
+  auto* timer = splash.findChild<QTimer*>("Timer1");
+  QVERIFY(timer != nullptr);
+  QVERIFY(timer->isSingleShot());
+  QCOMPARE(timer->interval(), frmSplash::kShowMilliseconds);
+  QCOMPARE(frmSplash::kShowMilliseconds, 1500);
+
+  QCoreApplication::processEvents();
+  QVERIFY(steps.empty());
+  QVERIFY(timer->isActive());
+
+  QTRY_COMPARE_WITH_TIMEOUT(steps.size(), 2, 10000);
+  QCOMPARE(steps, QStringList({"load while splash shown", "show after splash gone"}));
+  QVERIFY(!timer->isActive());
+
+  // A further tick, however it came about, must not hand over again.
+  QSignalSpy ticks(timer, &QTimer::timeout);
+  timer->start(0);
+  QVERIFY(ticks.wait(5000));
+  QCOMPARE(steps.size(), 2);
+}
+
+QTEST_MAIN(SplashTest)
+#include "splash_test.moc"
