@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "resources/app_icon.h"
 #include "splash/frm_splash.h"
 
 using tonalis::frmSplash;
@@ -26,6 +27,7 @@ class SplashTest : public QObject {
   void labelsShowTheirWholeText_data();
   void labelsShowTheirWholeText();
   void windowIsFramelessAndCentred();
+  void logoShowsTheIcon();
   void handsOverOnceAfterTheTimer();
 };
 
@@ -87,6 +89,20 @@ void SplashTest::windowIsFramelessAndCentred() {
   QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   QVERIFY((splash.geometry().center() - screen.center()).manhattanLength() <= 1);
+}
+
+// The icon is compiled into a static library, whose resources only load once registered.
+void SplashTest::logoShowsTheIcon() {
+  const QIcon icon = tonalis::appIcon();
+  for (const int side : {16, 32}) {
+    const QPixmap pixmap = icon.pixmap(side, side);
+    QVERIFY(!pixmap.isNull());
+    QCOMPARE(pixmap.size(), QSize(side, side));
+  }
+  const frmSplash splash({}, {});
+  const auto* logo = splash.findChild<QLabel*>("imgLogo");
+  QVERIFY(logo != nullptr);
+  QCOMPARE(logo->pixmap().size(), QSize(80, 80));
 }
 
 void SplashTest::handsOverOnceAfterTheTimer() {
