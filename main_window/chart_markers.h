@@ -1,0 +1,45 @@
+// The green markers of the chord chart, 17 per picture, drawn by one transparent overlay in front
+// of the chart pictures instead of 510 widgets. Each marker is addressed by its marker index
+// 10000 * column + 100 * row + chart key and keeps the place it was created at.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <map>
+
+#include "main_window/layout.h"
+
+namespace tonalis {
+
+class ChartMarkers : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ChartMarkers(QWidget* parent);
+
+  void setColor(const QColor& color);
+  // A new marker is visible; creating an existing index moves it.
+  void create(int markerIndex, const layout::TwipRect& place);
+  void setMarkerVisible(int markerIndex, bool visible);
+  void hideAll();
+
+  bool exists(int markerIndex) const { return m_markers.contains(markerIndex); }
+  bool isMarkerVisible(int markerIndex) const;
+  int visibleCount() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  struct Marker {
+    layout::TwipRect place;
+    bool visible = true;
+  };
+
+  void repaint(const layout::TwipRect& place);
+
+  std::map<int, Marker> m_markers;
+  QColor m_color{0, 255, 0};
+};
+
+}  // namespace tonalis

@@ -1,0 +1,34 @@
+// Helpers for building controls from the layout tables.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+#include "main_window/layout.h"
+
+class QGroupBox;
+
+namespace tonalis {
+
+// Name of element `index` of a control array, e.g. "lblKey(5)".
+inline QString elementName(const char* array, int index) {
+  return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
+// Names `widget` and puts it at `rect` (twips) in its parent.
+template <typename Widget>
+Widget* place(Widget* widget, const QString& name, const layout::TwipRect& rect) {
+  widget->setObjectName(name);
+  widget->setGeometry(layout::toPixels(rect));
+  return widget;
+}
+
+// A titled frame on white, its border broken by the title as on the design, in Arial 8.25 pt.
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const layout::TwipRect& rect,
+                     const QString& title);
+
+// Stacks `frontToBack` so that each widget lies in front of the ones after it.
+void stackFrontToBack(const std::vector<QWidget*>& frontToBack);
+
+}  // namespace tonalis
