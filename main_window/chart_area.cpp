@@ -1,0 +1,94 @@
+#include "main_window/chart_area.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <array>
+
+#include "main_window/chart_keyboard_image.h"
+#include "main_window/chart_markers.h"
+#include "main_window/design_fonts.h"
+#include "main_window/disc.h"
+#include "main_window/frm_main_controls.h"
+#include "main_window/placement.h"
+#include "main_window/pressable_label.h"
+#include "theory/chord_chart.h"
+
+namespace tonalis {
+
+namespace {
+
+constexpr std::array<const char*, theory::kChartSlotCount> kDesignCaptions{
+    "M",           "dim / o", "dim7 / o7", "aug / +", "aug7 / +7", "augM7 / +M7", "(b5)",  "6",
+    "6(9)",        "7",       "7(sus4)",   "7(b5)",   "7(b9)",     "7(9)",        "7(#9)", "7(13)",
+    "7(b13)",      "M7",      "M7(b5)",    "M7(9)",   "9",         "m",           "m6",    "m7",
+    "m7(b5) / O7", "m7(9)",   "mM7",       "mM7(b5)", "mM7(9)",    "m9"};
+
+constexpr qreal kRootPoints = 36;
+constexpr qreal kCaptionPoints = 12;
+
+QLabel* makeRootLabel(QWidget* frame) {
+  auto* label = place(new QLabel(QStringLiteral("Root"), frame), QStringLiteral("lblChord"),
+                      layout::kChartRoot);
+  QFont font = fonts::timesNewRoman(kRootPoints);
+  font.setBold(true);
+  font.setItalic(true);
+  label->setFont(font);
+  label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  label->setAccessibleName(QStringLiteral("Chart root"));
+  return label;
+}
+
+}  // namespace
+
+QString designCaption(int slot) {
+  return QString::fromLatin1(kDesignCaptions[static_cast<std::size_t>(slot)]);
+}
+
+void buildChartArea(QWidget& chartBox, FrmMainControls& controls) {
+  QGroupBox* frame = makeFrame(&chartBox, QStringLiteral("Frame5"), layout::kChartFrame,
+                               QStringLiteral("Chords Display"));
+  controls.frame5 = frame;
+
+  std::vector<QWidget*> order;
+  controls.lblChord = makeRootLabel(frame);
+  order.push_back(controls.lblChord);
+
+  // The template of the chart markers; it is never shown.
+  auto* markerTemplate =
+      place(new Disc(frame), elementName("shpChordDisp", 0), layout::kMarkerTemplate);
+  markerTemplate->hide();
+  order.push_back(markerTemplate);
+
+  for (int slot = 0; slot < theory::kChartSlotCount; ++slot) {
+    auto* caption = place(new QLabel(designCaption(slot), frame),
+                          elementName("lblChordDisplay", slot), layout::captionRect(slot));
+    caption->setFont(fonts::timesNewRomanMusic(kCaptionPoints));
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    caption->setAccessibleName(caption->text());
+    controls.lblChordDisplay[static_cast<std::size_t>(slot)] = caption;
+    order.push_back(caption);
+  }
+
+  const QPixmap keyboard = QPixmap::fromImage(chartKeyboardImage());
+  for (int slot = 0; slot < theory::kChartSlotCount; ++slot) {
+    const int column = theory::chartColumn(slot);
+    const int row = theory::chartRow(slot);
+    const int index = theory::pictureIndex(column, row);
+    auto* picture = place(new PressableLabel(index, frame), elementName("imgChordDisp", index),
+                          layout::pictureRect(column, row));
+    picture->setPixmap(keyboard);
+    picture->setScaledContents(true);
+    picture->setAccessibleName(designCaption(slot));
+    controls.imgChordDisp[index] = picture;
+    order.push_back(picture);
+  }
+
+  // The markers draw over everything else in the frame.
+  controls.shpChordDisp = new ChartMarkers(frame);
+  controls.shpChordDisp->setObjectName(QStringLiteral("shpChordDisp"));
+  controls.shpChordDisp->setGeometry(QRect(QPoint(0, 0), frame->size()));
+  order.insert(order.begin(), controls.shpChordDisp);
+  stackFrontToBack(order);
+}
+
+}  // namespace tonalis

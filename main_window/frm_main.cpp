@@ -1,0 +1,60 @@
+#include "main_window/frm_main.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QPushButton>
+
+#include "main_window/chart_markers.h"
+#include "main_window/dial/dial.h"
+#include "main_window/pressable_label.h"
+
+namespace tonalis {
+
+frmMain::frmMain(midi::MidiOutput& output, MessageBox& messages, QWidget* parent)
+    : QMainWindow(parent), m_output(output), m_messages(messages), m_ui(buildControls(*this)) {
+  setObjectName(QStringLiteral("frmMain"));
+  connectControls();
+}
+
+// A window destroyed without being closed must not leave its output open either.
+frmMain::~frmMain() {
+  closeOutput();
+}
+
+void frmMain::connectControls() {
+  for (PressableLabel* key : m_ui.lblKey) {
+    if (key == nullptr) continue;
+    connect(key, &PressableLabel::pressed, this, &frmMain::lblKey_MouseDown);
+    connect(key, &PressableLabel::released, this, &frmMain::lblKey_MouseUp);
+    connect(key, &PressableLabel::clicked, this, &frmMain::lblKey_Click);
+  }
+  for (const auto& [index, picture] : m_ui.imgChordDisp) {
+    connect(picture, &PressableLabel::pressed, this, &frmMain::imgChordDisp_MouseDown);
+    connect(picture, &PressableLabel::released, this, &frmMain::imgChordDisp_MouseUp);
+  }
+  connect(m_ui.cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
+  connect(m_ui.cmdBuildChord, &QPushButton::clicked, this, &frmMain::cmdBuildChord_Click);
+  connect(m_ui.cmdDetChord, &QPushButton::clicked, this, &frmMain::cmdDetChord_Click);
+  connect(m_ui.dial1, &Dial::changed, this, &frmMain::Dial1_Change);
+}
+
+bool frmMain::chartMarkerVisible(int markerIndex) const {
+  return m_ui.shpChordDisp->isMarkerVisible(markerIndex);
+}
+
+int frmMain::visibleChartMarkerCount() const {
+  return m_ui.shpChordDisp->visibleCount();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+  // A key-up that goes to another window is lost; without this its note would hang.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) silenceAll();
+  QMainWindow::changeEvent(event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  closeOutput();
+  QMainWindow::closeEvent(event);
+}
+
+}  // namespace tonalis

@@ -1,0 +1,53 @@
+// The controls of the main window, built from the layout tables. Elements of the control arrays
+// are stored at their element index.
+#pragma once
+
+#include <array>
+#include <map>
+#include <vector>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QWidget;
+
+namespace tonalis {
+
+class ChartMarkers;
+class Dial;
+class Disc;
+class PressableLabel;
+
+struct FrmMainControls {
+  QPushButton* cmdDetChord = nullptr;
+  QPushButton* cmdBuildChord = nullptr;
+  QPushButton* cmdPrint = nullptr;
+  QPushButton* cmdClear = nullptr;
+  QLabel* lblChordName = nullptr;
+  QLabel* lblNotes = nullptr;
+  QLabel* lblChordSymbol = nullptr;
+  Dial* dial1 = nullptr;
+  QProgressBar* pgbVolume = nullptr;
+  std::array<QLabel*, 2> lblVol{};
+  std::array<PressableLabel*, 25> lblKey{};  // key index 1..24
+  std::array<Disc*, 25> shpKeyPress{};       // key index 1..24
+
+  QGroupBox* frame5 = nullptr;
+  QLabel* lblChord = nullptr;
+  std::array<QLabel*, 30> lblChordDisplay{};    // chart slot 0..29
+  std::map<int, PressableLabel*> imgChordDisp;  // picture 100 * column + row
+  ChartMarkers* shpChordDisp = nullptr;
+
+  QMenu* mnuDevice = nullptr;
+  std::vector<QAction*> device;  // entry 0 is the MIDI mapper
+};
+
+// Creates every control of `window` at its designed place, with its texts, fonts and colours,
+// in its designed front-to-back order.
+FrmMainControls buildControls(QMainWindow& window);
+
+}  // namespace tonalis

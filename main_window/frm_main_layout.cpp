@@ -1,0 +1,197 @@
+// The window's controls outside the chart area: buttons, result frames, volume group, keyboard
+// and the "Devices" menu.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "main_window/chart_area.h"
+#include "main_window/design_fonts.h"
+#include "main_window/dial/dial.h"
+#include "main_window/disc.h"
+#include "main_window/frm_main_controls.h"
+#include "main_window/placement.h"
+#include "main_window/pressable_label.h"
+#include "theory/keyboard.h"
+#include "theory/note_names.h"
+
+namespace tonalis {
+
+namespace {
+
+constexpr qreal kButtonPoints = 8.25;
+constexpr qreal kResultPoints = 12;
+
+void setBackground(QWidget& widget, const QColor& color) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, color);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const layout::TwipRect& rect,
+                        const QString& caption, const QString& toolTip) {
+  auto* button = place(new QPushButton(caption, parent), name, rect);
+  button->setFont(fonts::arial(kButtonPoints));
+  button->setToolTip(toolTip);
+  button->setAccessibleName(caption);
+  return button;
+}
+
+// A titled frame with one centred result label inside it.
+QLabel* makeResultFrame(QWidget* parent, const char* frameName, const layout::TwipRect& frameRect,
+                        const QString& title, const QString& toolTip, const char* labelName,
+                        const layout::TwipRect& labelRect, const QString& caption,
+                        const QString& accessibleName, std::vector<QWidget*>& frames) {
+  QGroupBox* frame = makeFrame(parent, QString::fromLatin1(frameName), frameRect, title);
+  frame->setToolTip(toolTip);
+  auto* label = place(new QLabel(caption, frame), labelName, labelRect);
+  label->setFont(fonts::timesNewRoman(kResultPoints));
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label->setToolTip(toolTip);
+  label->setAccessibleName(accessibleName);
+  frames.push_back(frame);
+  return label;
+}
+
+QLabel* makeVolumeLabel(QWidget* parent, int index, const layout::TwipRect& rect,
+                        const QString& accessibleName) {
+  auto* label =
+      place(new QLabel(QStringLiteral("VOL"), parent), elementName("lblVol", index), rect);
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label->setAccessibleName(accessibleName);
+  return label;
+}
+
+// Key name with its octave in MIDI numbering: key 1 is "C4", key 24 "B5".
+QString keyAccessibleName(int key) {
+  constexpr int kFirstOctave = 4;
+  return QString::fromLatin1(theory::noteName(key)) +
+         QString::number(kFirstOctave + (key - 1) / theory::kOctave);
+}
+
+void buildKeyboard(QWidget* parent, FrmMainControls& controls, std::vector<QWidget*>& markers,
+                   std::vector<QWidget*>& keys) {
+  std::vector<QWidget*> whiteKeys;
+  for (int key = 1; key <= theory::kKeyCount; ++key) {
+    const bool black = theory::isBlackKey(key);
+    auto* label =
+        place(new PressableLabel(key, parent), elementName("lblKey", key), layout::keyRect(key));
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setToolTip(QStringLiteral("Click here to select notes"));
+    label->setAccessibleName(keyAccessibleName(key));
+    setBackground(*label, black ? QColor(Qt::black) : parent->palette().color(QPalette::Base));
+    controls.lblKey[key] = label;
+    (black ? keys : whiteKeys).push_back(label);
+
+    auto* marker =
+        place(new Disc(parent), elementName("shpKeyPress", key), layout::keyMarkerRect(key));
+    controls.shpKeyPress[key] = marker;
+    markers.push_back(marker);
+  }
+  // Black keys lie in front of the white keys they overlap.
+  keys.insert(keys.end(), whiteKeys.begin(), whiteKeys.end());
+}
+
+std::vector<QWidget*> buildTickLines(QWidget* parent) {
+  std::vector<QWidget*> lines;
+  for (int i = 0; i < static_cast<int>(layout::kTickY.size()); ++i) {
+    const int y = layout::kTickY[static_cast<std::size_t>(i)];
+    auto* line = place(
+        new QWidget(parent), elementName("Line1", i),
+        {layout::kTickLeft, y, layout::kTickRight - layout::kTickLeft, layout::kTwipsPerPixel});
+    setBackground(*line, Qt::black);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace
+
+FrmMainControls buildControls(QMainWindow& window) {
+  FrmMainControls c;
+  window.setWindowTitle(QStringLiteral("Tonalis"));
+  auto* client = new QWidget(&window);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(layout::toPixels(layout::kClientWidth),
+                       layout::toPixels(layout::kClientHeight));
+  setBackground(*client, Qt::white);
+  window.setCentralWidget(client);
+  window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  c.mnuDevice = window.menuBar()->addMenu(QStringLiteral("Devices"));
+  c.mnuDevice->setObjectName(QStringLiteral("mnuDevice"));
+
+  c.cmdDetChord = makeButton(
+      client, "cmdDetChord", layout::kDetChord, QStringLiteral("Determine Root"),
+      QStringLiteral("Select the desired notes of a chord and click here to determine the root "
+                     "and chord"));
+  c.cmdBuildChord =
+      makeButton(client, "cmdBuildChord", layout::kBuildChord, QStringLiteral("Show Chords"),
+                 QStringLiteral("Select a Root key/note and click here to display the chords"));
+  c.cmdPrint = makeButton(client, "cmdPrint", layout::kPrint, QStringLiteral("Print"), {});
+  c.cmdClear = makeButton(client, "cmdClear", layout::kClear, QStringLiteral("Clear"),
+                          QStringLiteral("Clears all selected notes and displayed chords"));
+
+  std::vector<QWidget*> frames;
+  c.lblChordName =
+      makeResultFrame(client, "Frame4", layout::kChordNameFrame, QStringLiteral("Chord Name"),
+                      QStringLiteral("Displays the name of the chord"), "lblChordName",
+                      layout::kChordNameLabel, {}, QStringLiteral("Chord name"), frames);
+  c.lblNotes = makeResultFrame(
+      client, "Frame3", layout::kPlayedNotesFrame, QStringLiteral("Played Notes"),
+      QStringLiteral("Displays the selected notes"), "lblNotes", layout::kPlayedNotesLabel,
+      QStringLiteral("Played Notes"), QStringLiteral("Played notes"), frames);
+  c.lblChordSymbol =
+      makeResultFrame(client, "Frame2", layout::kChordSymbolFrame, QStringLiteral("Chord Symbol"),
+                      QStringLiteral("Displays the typical chord symbols"), "lblChordSymbol",
+                      layout::kChordSymbolLabel, QStringLiteral("Chord Symbol"),
+                      QStringLiteral("Chord symbol"), frames);
+
+  auto* chartBox = place(new QWidget(client), QStringLiteral("picChordDisplay"), layout::kChartBox);
+  setBackground(*chartBox, Qt::white);
+  buildChartArea(*chartBox, c);
+
+  c.dial1 = place(new Dial(client), QStringLiteral("Dial1"), layout::kDial);
+  c.dial1->setMax(127);
+  c.dial1->setDepth(30);
+  c.dial1->setColorLed(QColor(128, 128, 128));
+  c.dial1->setToolTip(QStringLiteral("Adjusts the overall Midi Volume"));
+  c.dial1->setAccessibleName(QStringLiteral("Volume"));
+
+  c.pgbVolume = place(new QProgressBar(client), QStringLiteral("pgbVolume"), layout::kVolumeBar);
+  c.pgbVolume->setOrientation(Qt::Vertical);
+  c.pgbVolume->setRange(0, 127);
+  c.pgbVolume->setValue(0);
+  c.pgbVolume->setTextVisible(false);
+  c.pgbVolume->setAccessibleName(QStringLiteral("Volume bar"));
+
+  const std::vector<QWidget*> lines = buildTickLines(client);
+  std::vector<QWidget*> markers;
+  std::vector<QWidget*> keys;
+  buildKeyboard(client, c, markers, keys);
+
+  c.lblVol[0] = makeVolumeLabel(client, 0, layout::kVolumeHeading, QStringLiteral("Volume"));
+  c.lblVol[1] = makeVolumeLabel(client, 1, layout::kVolumeLevel, QStringLiteral("Volume level"));
+
+  std::vector<QWidget*> order{c.cmdDetChord, c.cmdBuildChord, c.cmdPrint, c.cmdClear};
+  order.insert(order.end(), frames.begin(), frames.end());
+  order.insert(order.end(), {chartBox, c.dial1, c.pgbVolume});
+  order.insert(order.end(), lines.begin(), lines.end());
+  order.insert(order.end(), markers.begin(), markers.end());
+  order.insert(order.end(), keys.begin(), keys.end());
+  order.insert(order.end(), {c.lblVol[0], c.lblVol[1]});
+  stackFrontToBack(order);
+
+  QWidget::setTabOrder(c.cmdClear, c.cmdBuildChord);
+  QWidget::setTabOrder(c.cmdBuildChord, c.cmdDetChord);
+  QWidget::setTabOrder(c.cmdDetChord, c.cmdPrint);
+  QWidget::setTabOrder(c.cmdPrint, c.dial1);
+  return c;
+}
+
+}  // namespace tonalis

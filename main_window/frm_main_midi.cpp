@@ -1,0 +1,168 @@
+// MIDI output: the "Devices" menu, sounding keys and chart chords, the volume dial, and the
+// guards that keep a note from hanging.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+
+#include "main_window/chart_markers.h"
+#include "main_window/dial/dial.h"
+#include "main_window/frm_main.h"
+#include "main_window/placement.h"
+#include "main_window/pressable_label.h"
+#include "theory/chord_chart.h"
+#include "theory/keyboard.h"
+
+namespace tonalis {
+
+namespace {
+
+constexpr std::int32_t kNoteOn = 0x90;
+constexpr std::int32_t kNoteOff = 0x80;
+constexpr std::int32_t kNoteShift = 256;
+constexpr std::int32_t kVelocityShift = 65536;
+constexpr std::size_t kMaxChordNotes = 5;  // one MIDI channel each, 1..5
+
+QString levelText(int value) {
+  switch (value) {
+    case 0:
+      return QStringLiteral("Off");
+    case 32:
+      return QStringLiteral("1/4");
+    case 64:
+      return QStringLiteral("1/2");
+    case 96:
+      return QStringLiteral("3/4");
+    case 127:
+      return QStringLiteral("Full");
+    default:
+      return QString::number(value);
+  }
+}
+
+}  // namespace
+
+void frmMain::fillDeviceMenu() {
+  m_ui.mnuDevice->clear();
+  m_ui.device.clear();
+  m_state.deviceCount = m_output.deviceCount();
+  // Every device gets an entry; the menu grows with the machine.
+  const int entries = 1 + std::max(0, m_state.deviceCount);
+  for (int entry = 0; entry < entries; ++entry) {
+    const QString caption = entry == 0 ? QStringLiteral("MIDI Mapper")
+                                       : QString::fromStdString(m_output.deviceName(entry - 1));
+    QAction* action = m_ui.mnuDevice->addAction(caption);
+    action->setObjectName(elementName("device", entry));
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, entry] { device_Click(entry); });
+    m_ui.device.push_back(action);
+  }
+}
+
+void frmMain::device_Click(int entry) {
+  if (entry < 0 || entry >= static_cast<int>(m_ui.device.size())) return;
+  // The notes started on the old output must end there.
+  silenceAll();
+  const int previous = m_state.curDevice + 1;
+  if (previous >= 0 && previous < static_cast<int>(m_ui.device.size())) {
+    m_ui.device[static_cast<std::size_t>(previous)]->setChecked(false);
+  }
+  m_ui.device[static_cast<std::size_t>(entry)]->setChecked(true);
+  m_state.curDevice = entry - 1;
+  m_state.midiRc = m_output.close();
+  m_state.hMidiOut = nullptr;
+  m_state.midiRc = m_output.open(m_state.curDevice);
+  m_outputClosed = false;
+  if (m_state.midiRc != midi::kOk) {
+    m_messages.show(QStringLiteral("Couldn't open midi out, rc = ") +
+                    QString::number(m_state.midiRc));
+    return;
+  }
+  m_state.hMidiOut = &m_output;
+}
+
+void frmMain::noteOn(int key) {
+  if (key < 1 || key > theory::kKeyCount) return;
+  PressableLabel* label = m_ui.lblKey[static_cast<std::size_t>(key)];
+  if (label->tag() == kSounding) return;
+  label->setTag(kSounding);
+  send(kNoteOn + kNoteShift * (m_state.baseNote + key - 1) + kVelocityShift * m_state.noteVelocity +
+       m_state.midiChannel);
+}
+
+void frmMain::noteOff(int key) {
+  if (key < 1 || key > theory::kKeyCount) return;
+  m_ui.lblKey[static_cast<std::size_t>(key)]->setTag(kReleased);
+  send(kNoteOff + kNoteShift * (m_state.baseNote + key - 1) + m_state.midiChannel);
+}
+
+// The chart keys whose markers the picture shows, ascending, at most one per channel 1..5.
+std::vector<int> frmMain::chartNotes(int picture) const {
+  std::vector<int> notes;
+  for (int chartKey = 1; chartKey <= theory::kChartKeyCount && notes.size() < kMaxChordNotes;
+       ++chartKey) {
+    if (m_ui.shpChordDisp->isMarkerVisible(100 * picture + chartKey)) notes.push_back(chartKey);
+  }
+  return notes;
+}
+
+void frmMain::imgChordDisp_MouseDown(int picture) {
+  const std::vector<int> notes = chartNotes(picture);
+  PressableLabel* label = m_ui.imgChordDisp.at(picture);
+  if (label->tag() == kSounding) return;
+  for (std::size_t place = 0; place < notes.size(); ++place) {
+    const auto channel = static_cast<std::int32_t>(place + 1);
+    send(kNoteOn + kNoteShift * (m_state.baseNote + notes[place] - 1) +
+         kVelocityShift * m_state.noteVelocity + channel);
+  }
+  m_soundingChords[picture] = notes;
+  label->setTag(kSounding);
+}
+
+void frmMain::imgChordDisp_MouseUp(int picture) {
+  // The chart can change while a picture is held (a computer key may clear it), so the notes
+  // that were started are the ones to stop.
+  const auto sounding = m_soundingChords.find(picture);
+  const std::vector<int> notes =
+      sounding != m_soundingChords.end() ? sounding->second : chartNotes(picture);
+  if (sounding != m_soundingChords.end()) m_soundingChords.erase(sounding);
+  for (std::size_t place = 0; place < notes.size(); ++place) {
+    const auto channel = static_cast<std::int32_t>(place + 1);
+    send(kNoteOff + kNoteShift * (m_state.baseNote + notes[place] - 1) + channel);
+  }
+  m_ui.imgChordDisp.at(picture)->setTag(kReleased);
+}
+
+void frmMain::send(std::int32_t message) {
+  m_state.midiMsg = message;
+  m_output.shortMessage(static_cast<std::uint32_t>(message));
+}
+
+// Ends every note that sounds and forgets the computer keys held down, whose key-up may never
+// arrive here.
+void frmMain::silenceAll() {
+  m_heldComputerKeys.clear();
+  for (int key = 1; key <= theory::kKeyCount; ++key) {
+    if (m_ui.lblKey[static_cast<std::size_t>(key)]->tag() == kSounding) noteOff(key);
+  }
+  for (const auto& [index, picture] : m_ui.imgChordDisp) {
+    if (picture->tag() == kSounding) imgChordDisp_MouseUp(index);
+  }
+}
+
+void frmMain::closeOutput() {
+  if (m_outputClosed) return;
+  silenceAll();
+  m_state.midiRc = m_output.close();
+  m_state.hMidiOut = nullptr;
+  m_outputClosed = true;
+}
+
+void frmMain::Dial1_Change() {
+  const int value = m_ui.dial1->value();
+  m_ui.lblVol[1]->setText(levelText(value));
+  m_ui.pgbVolume->setValue(value);
+  m_state.noteVelocity = static_cast<std::int16_t>(value);
+}
+
+}  // namespace tonalis

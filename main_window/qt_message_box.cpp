@@ -1,0 +1,13 @@
+#include "main_window/qt_message_box.h"
+
+#include <QMessageBox>
+
+namespace tonalis {
+
+void QtMessageBox::show(const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tonalis"), text, QMessageBox::Ok, m_parent);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+}  // namespace tonalis

@@ -1,0 +1,80 @@
+// A loaded main window with a recording MIDI output and message box, and the lookups the window
+// tests share. Everything is driven through real mouse and key events.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "main_window/frm_main.h"
+#include "main_window/placement.h"
+#include "main_window/pressable_label.h"
+#include "support/recording_message_box.h"
+#include "support/recording_midi_output.h"
+
+namespace tonalis::testing {
+
+struct WindowHarness {
+  explicit WindowHarness(std::vector<std::string> deviceNames = {},
+                         std::initializer_list<std::pair<int, int>> openResults = {})
+      : output(std::move(deviceNames)), window(output, messages) {
+    for (const auto& [id, code] : openResults) output.setOpenResult(id, code);
+  }
+
+  // Loads and shows the window, then forgets what the load step sent.
+  void start() {
+    window.load();
+    window.show();
+    output.forget();
+    messages.forget();
+  }
+
+  template <typename Widget = QWidget>
+  Widget* find(const QString& name) const {
+    auto* widget = window.findChild<Widget*>(name);
+    if (widget == nullptr) qFatal("no control %s", qPrintable(name));
+    return widget;
+  }
+  PressableLabel* key(int k) const { return find<PressableLabel>(elementName("lblKey", k)); }
+  PressableLabel* picture(int p) const {
+    return find<PressableLabel>(elementName("imgChordDisp", p));
+  }
+  QLabel* label(const QString& name) const { return find<QLabel>(name); }
+  QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
+  QAction* device(int entry) const {
+    return window.findChild<QAction*>(elementName("device", entry));
+  }
+
+  bool selected(int k) const { return !find(elementName("shpKeyPress", k))->isHidden(); }
+  std::vector<int> selectedKeys() const {
+    std::vector<int> keys;
+    for (int k = 1; k <= 24; ++k) {
+      if (selected(k)) keys.push_back(k);
+    }
+    return keys;
+  }
+  // Chart keys marked on picture p, ascending.
+  std::vector<int> markedKeys(int p) const {
+    std::vector<int> keys;
+    for (int k = 1; k <= 17; ++k) {
+      if (window.chartMarkerVisible(100 * p + k)) keys.push_back(k);
+    }
+    return keys;
+  }
+
+  void clickKey(int k) { QTest::mouseClick(key(k), Qt::LeftButton); }
+  void select(std::initializer_list<int> keys) {
+    for (const int k : keys) clickKey(k);
+  }
+  void click(const char* buttonName) { QTest::mouseClick(button(buttonName), Qt::LeftButton); }
+
+  RecordingMidiOutput output;
+  RecordingMessageBox messages;
+  frmMain window;
+};
+
+}  // namespace tonalis::testing
