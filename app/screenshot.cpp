@@ -1,0 +1,67 @@
+// Renders the main window offscreen with the chart of C shown and saves it as a PNG file:
+//   QT_QPA_PLATFORM=offscreen tonalis-screenshot docs/window.png
+// Key 1 and "Show Chords" are clicked through the window's own event handling.
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <cstdio>
+
+#include "main_window/frm_main.h"
+#include "midi/midi_output.h"
+
+namespace {
+
+// Opens without a device and plays nothing.
+class SilentOutput : public tonalis::midi::MidiOutput {
+ public:
+  int deviceCount() override { return 0; }
+  std::string deviceName(int) override { return {}; }
+  int open(int) override { return tonalis::midi::kOk; }
+  int close() override { return tonalis::midi::kOk; }
+  int shortMessage(std::uint32_t) override { return tonalis::midi::kOk; }
+};
+
+// No one is there to press OK: messages go to standard error.
+class StderrMessages : public tonalis::MessageBox {
+ public:
+  void show(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+};
+
+void leftClick(QWidget* widget) {
+  const QPointF centre = QRectF(widget->rect()).center();
+  const QPointF global = widget->mapToGlobal(centre);
+  QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(widget, &release);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUT.png\n", argv[0]);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tonalis"));
+
+  SilentOutput output;
+  StderrMessages messages;
+  tonalis::frmMain window(output, messages);
+  window.load();
+  window.show();
+  QApplication::processEvents();
+
+  leftClick(window.findChild<QWidget*>(QStringLiteral("lblKey(1)")));
+  leftClick(window.findChild<QPushButton*>(QStringLiteral("cmdBuildChord")));
+  QApplication::processEvents();
+
+  if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+    std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}
