@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 #include <array>
 
 #include "main_window/chart_keyboard_image.h"
@@ -42,6 +43,15 @@ QLabel* makeRootLabel(QWidget* frame) {
 
 QString designCaption(int slot) {
   return QString::fromLatin1(kDesignCaptions[static_cast<std::size_t>(slot)]);
+}
+
+void setChartRoot(QLabel& label, const QString& rootName) {
+  label.setText(rootName);
+  const QRect designed = layout::toPixels(layout::kChartRoot);
+  const int needed =
+      label.fontMetrics().horizontalAdvance(rootName) + label.fontMetrics().averageCharWidth() / 2;
+  const int width = std::max(designed.width(), needed);
+  label.setGeometry(designed.right() + 1 - width, designed.top(), width, designed.height());
 }
 
 void buildChartArea(QWidget& chartBox, FrmMainControls& controls) {

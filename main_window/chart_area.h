@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace tonalis {
@@ -12,6 +13,10 @@ struct FrmMainControls;
 
 // Captions the chart shows until "Show Chords" first fills it, by chart slot.
 QString designCaption(int slot);
+
+// Writes the chart's root name. A long name such as "C#/Db" does not fit the designed box at this
+// size, so the box grows to the left, keeping its right edge, rather than cutting the name off.
+void setChartRoot(QLabel& label, const QString& rootName);
 
 void buildChartArea(QWidget& chartBox, FrmMainControls& controls);
 

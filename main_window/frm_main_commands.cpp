@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "main_window/chart_area.h"
 #include "main_window/chart_markers.h"
 #include "main_window/frm_main.h"
 #include "main_window/pressable_label.h"
@@ -43,7 +44,7 @@ void frmMain::cmdBuildChord_Click() {
   }
   m_ui.cmdPrint->setEnabled(true);
   setSelection(root.selection);
-  m_ui.lblChord->setText(toQString(theory::rootName(root.rootKey)));
+  setChartRoot(*m_ui.lblChord, toQString(theory::rootName(root.rootKey)));
   for (int slot = 0; slot < theory::kChartSlotCount; ++slot) {
     setChartCaption(slot, QString::fromStdString(theory::chartCaption(slot, root.rootKey)));
     const int column = theory::chartColumn(slot);

@@ -1,6 +1,7 @@
 // Key clicks, Clear, "Show Chords" and "Determine Root", driven by mouse clicks.
 #include <algorithm>
 
+#include "main_window/layout.h"
 #include "theory/chord_chart.h"
 #include "window_harness.h"
 
@@ -161,6 +162,18 @@ class TstFrmMainCommands : public QObject {
       }
       previous = root;
     }
+  }
+
+  void longRootNameIsNotCutOff() {
+    WindowHarness h;
+    h.start();
+    h.clickKey(2);
+    h.click("cmdBuildChord");
+    QLabel* root = h.label("lblChord");
+    QCOMPARE(root->text(), QStringLiteral("C#/Db"));
+    QVERIFY(root->width() >= root->fontMetrics().horizontalAdvance(root->text()));
+    QCOMPARE(root->geometry().right(), layout::toPixels(layout::kChartRoot).right());
+    QVERIFY(root->geometry().left() >= 0);
   }
 
   void showChordsRefusals_data() {

@@ -151,9 +151,13 @@ class TstFrmMainSound : public QObject {
     QTest::keyRelease(&h.window, Qt::Key_Comma);
     QCOMPARE(h.output.messages(), (Messages{noteOn(0, 72, 127), noteOff(0, 72)}));
     QCOMPARE(h.selectedKeys(), std::vector<int>{13});
+    // Keys reach the window while a button has the focus.
+    QTest::keyClick(h.button("cmdClear"), Qt::Key_M);
+    QCOMPARE(h.output.messages().size(), std::size_t(4));
+    QCOMPARE(h.selectedKeys(), (std::vector<int>{12, 13}));
     // Unmapped keys play nothing.
     QTest::keyClick(&h.window, Qt::Key_A);
-    QCOMPARE(h.output.messages().size(), std::size_t(2));
+    QCOMPARE(h.output.messages().size(), std::size_t(4));
   }
 
   void autoRepeatSendsNothingMore() {
