@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <exception>
 #include <new>
 #include <optional>
 #include <string_view>
+#include <thread>
 #include <utility>
 
 #include "midi/sound_servers.h"
@@ -15,18 +17,24 @@
 namespace tonalis::midi {
 namespace {
 
+using namespace std::chrono_literals;
+
 constexpr const char* kOutputPortName = "MIDI out";
 
 struct SystemApi {
   PortSystem system;
   RtMidi::Api api;
   bool (*reachable)();
+  // How long the last messages sent may take to leave before the port can close.
+  std::chrono::milliseconds drainTime;
 };
 
-// Listing order of the sound systems.
+// Listing order of the sound systems. ALSA sends each message as it is given. RtMidi
+// hands JACK messages to the server's next process cycles (each up to ~45 ms) and may
+// close the port before that cycle has taken them, losing the note-offs sent on closing.
 constexpr std::array kSystems{
-    SystemApi{PortSystem::kAlsa, RtMidi::LINUX_ALSA, &alsaSequencerReachable},
-    SystemApi{PortSystem::kJack, RtMidi::UNIX_JACK, &jackServerRunning},
+    SystemApi{PortSystem::kAlsa, RtMidi::LINUX_ALSA, &alsaSequencerReachable, 0ms},
+    SystemApi{PortSystem::kJack, RtMidi::UNIX_JACK, &jackServerRunning, 100ms},
 };
 
 int resultFor(RtMidiError::Type type) {
@@ -117,21 +125,26 @@ const SystemApi* systemApi(PortSystem system) {
 class RtMidiPort final : public MessageSink {
  public:
   // `calls` must be the RtMidiCalls that opened `client`: the client reports into it.
-  RtMidiPort(std::unique_ptr<RtMidiCalls> calls, std::unique_ptr<RtMidiOut> client)
-      : m_calls(std::move(calls)), m_client(std::move(client)) {}
+  RtMidiPort(std::unique_ptr<RtMidiCalls> calls, std::unique_ptr<RtMidiOut> client,
+             std::chrono::milliseconds drainTime)
+      : m_calls(std::move(calls)), m_client(std::move(client)), m_drainTime(drainTime) {}
 
   ~RtMidiPort() override {
+    if (m_sentAny) std::this_thread::sleep_for(m_drainTime);
     m_calls->run([&] { m_client->closePort(); });
   }
 
   int send(const ChannelMessage& message) override {
     const auto wire = message.wire();
+    m_sentAny = true;
     return m_calls->run([&] { m_client->sendMessage(wire.data(), wire.size()); });
   }
 
  private:
   std::unique_ptr<RtMidiCalls> m_calls;
   std::unique_ptr<RtMidiOut> m_client;
+  std::chrono::milliseconds m_drainTime;
+  bool m_sentAny = false;
 };
 
 }  // namespace
@@ -166,7 +179,7 @@ Opened<MessageSink> openOutputPort(const OutputPortInfo& port) {
   if (const int code = calls->run([&] { client->openPort(index, kOutputPortName); }); code != kOk) {
     return Opened<MessageSink>::failure(code);
   }
-  return {std::make_unique<RtMidiPort>(std::move(calls), std::move(client))};
+  return {std::make_unique<RtMidiPort>(std::move(calls), std::move(client), system->drainTime)};
 }
 
 }  // namespace tonalis::midi

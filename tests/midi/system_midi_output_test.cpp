@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <iostream>
 
 #include "midi/rtmidi_ports.h"
 #include "midi/sound_servers.h"
@@ -88,9 +89,16 @@ class SystemMidiOutputThroughJack : public ::testing::Test {
   }
 
   void TearDown() override {
+    if (HasFailure()) std::cerr << "jackd said:\n" << m_server.serverOutput();
     m_output.reset();
     m_recorder.reset();
     m_server.stop();
+  }
+
+  // Opens the recorder's port and waits until what is sent will arrive.
+  void openRecorder() {
+    ASSERT_EQ(m_output->open(m_device), kOk);
+    ASSERT_TRUE(m_recorder->waitForConnections(1, kDeliveryTimeout));
   }
 
   void send(const std::vector<std::uint32_t>& messages) {
@@ -105,7 +113,7 @@ class SystemMidiOutputThroughJack : public ::testing::Test {
 };
 
 TEST_F(SystemMidiOutputThroughJack, DeliversExactlyTheBytesSentInOrder) {
-  ASSERT_EQ(m_output->open(m_device), kOk);
+  openRecorder();
   send(kKeyAndChord);
   EXPECT_THAT(m_recorder->waitForMessages(kKeyAndChordBytes.size(), kDeliveryTimeout),
               ElementsAreArray(kKeyAndChordBytes));
@@ -124,7 +132,7 @@ TEST_F(SystemMidiOutputThroughJack, ListsJackPortsButNotThisProgramsOwn) {
 }
 
 TEST_F(SystemMidiOutputThroughJack, ClosingStopsTheNotesStillSounding) {
-  ASSERT_EQ(m_output->open(m_device), kOk);
+  openRecorder();
   send({noteOn(0, 60, 127), noteOn(2, 64, 100), noteOn(0, 67, 90), noteOff(0, 67),
         noteOn(3, 72, 0)});
   EXPECT_EQ(m_output->close(), kOk);
@@ -137,14 +145,15 @@ TEST_F(SystemMidiOutputThroughJack, ClosingStopsTheNotesStillSounding) {
 }
 
 TEST_F(SystemMidiOutputThroughJack, OpeningAnotherDeviceClosesTheFirst) {
-  ASSERT_EQ(m_output->open(m_device), kOk);
+  openRecorder();
   send({noteOn(0, 60, 127)});
   EXPECT_EQ(m_output->open(m_output->deviceCount()), kBadDeviceId);
   EXPECT_EQ(m_output->shortMessage(noteOff(0, 60)), kInvalidHandle);
   EXPECT_THAT(m_recorder->waitForMessages(2, kDeliveryTimeout),
               ElementsAre(Message{0x90, 0x3C, 0x7F}, Message{0x80, 0x3C, 0x00}));
 
-  ASSERT_EQ(m_output->open(m_device), kOk);
+  ASSERT_TRUE(m_recorder->waitForConnections(0, kDeliveryTimeout));
+  openRecorder();
   send({noteOn(1, 64, 127)});
   EXPECT_EQ(m_recorder->waitForMessages(3, kDeliveryTimeout).size(), 3u);
 }
@@ -157,7 +166,7 @@ TEST_F(SystemMidiOutputThroughJack, MidiMapperStartsOnAnySoundSystem) {
 }
 
 TEST_F(SystemMidiOutputThroughJack, MalformedMessagesAreRefusedAndNotSent) {
-  ASSERT_EQ(m_output->open(m_device), kOk);
+  openRecorder();
   EXPECT_EQ(m_output->shortMessage(packShortMessage(0x90, 0x80, 0x7F)), kInvalidParameter);
   EXPECT_EQ(m_output->shortMessage(0xF8), kInvalidParameter);
   send({noteOff(0, 60)});

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <jack/jack.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,6 +33,15 @@ std::string uniqueServerName() {
   return "tonalis-test-" + std::to_string(getpid()) + "-" + std::to_string(started++);
 }
 
+// Blocks until no other test process runs a server; the lock goes with the descriptor.
+int waitForTurn() {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "tonalis-jack-server.lock";
+  const int lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (lock >= 0) flock(lock, LOCK_EX);
+  return lock;
+}
+
 bool hasExited(pid_t pid) {
   int status = 0;
   return waitpid(pid, &status, WNOHANG) == pid;
@@ -40,10 +50,13 @@ bool hasExited(pid_t pid) {
 // Runs jackd with its output in `logFile`. The server dies with this process, so a test
 // that crashes leaves no server behind.
 pid_t spawnJackd(const std::string& name, const std::filesystem::path& logFile) {
-  // Non-realtime: CI containers may not grant realtime scheduling. A short period keeps
-  // MIDI latency low. No audio device reservation over D-Bus: there may be no bus.
-  const std::vector<std::string> args{kJackd, "--no-realtime", "--name", name, "-d", "dummy",
-                                      "-r",   "48000",         "-p",     "256"};
+  // Non-realtime: CI containers may not grant realtime scheduling. Without it, on a busy
+  // machine, clients wake up late: synchronous mode makes the server wait for them (up to
+  // the generous timeout) instead of dropping their cycle, so no MIDI event is lost and no
+  // client is thrown out, and the default period of 21 ms leaves them room. No audio
+  // device reservation over D-Bus: there may be no bus.
+  const std::vector<std::string> args{
+      kJackd, "--no-realtime", "--sync", "--timeout", "5000", "--name", name, "-d", "dummy"};
   std::vector<char*> argv;
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
@@ -86,6 +99,7 @@ std::optional<std::string> JackServer::start() {
   setenv("JACK_NO_START_SERVER", "1", 1);
   setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
 
+  m_turnLock = waitForTurn();
   m_pid = spawnJackd(m_name, m_logFile);
   if (m_pid < 0) return "could not fork for " + std::string(kJackd);
   if (std::optional<std::string> failure = waitUntilAcceptingClients()) {
@@ -115,7 +129,12 @@ std::optional<std::string> JackServer::waitUntilAcceptingClients() {
 }
 
 void JackServer::stop() {
-  if (m_pid <= 0) return;
+  if (m_pid > 0) terminate();
+  if (m_turnLock >= 0) ::close(m_turnLock);
+  m_turnLock = -1;
+}
+
+void JackServer::terminate() {
   kill(m_pid, SIGTERM);
   const auto deadline = std::chrono::steady_clock::now() + kStopTimeout;
   while (!hasExited(m_pid)) {
@@ -136,7 +155,14 @@ std::string JackServer::serverOutput() const {
   return text.str();
 }
 
-JackMidiRecorder::JackMidiRecorder(const std::string& clientName) : m_clientName(clientName) {
+JackMidiRecorder::JackMidiRecorder(const std::string& clientName)
+    : m_clientName(clientName),
+      m_monitor(jack_client_open((clientName + "-monitor").c_str(), JackNoStartServer, nullptr),
+                &jack_client_close) {
+  if (!m_monitor) {
+    m_error = "no JACK server to connect to";
+    return;
+  }
   try {
     m_input = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, clientName);
     m_input->setCallback(&JackMidiRecorder::receive, this);
@@ -151,6 +177,16 @@ JackMidiRecorder::~JackMidiRecorder() = default;
 
 std::string JackMidiRecorder::portName() const {
   return m_clientName + ":" + kInputPortName;
+}
+
+bool JackMidiRecorder::waitForConnections(int count, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (std::chrono::steady_clock::now() < deadline) {
+    const jack_port_t* port = jack_port_by_name(m_monitor.get(), portName().c_str());
+    if (port != nullptr && jack_port_connected(port) == count) return true;
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  return false;
 }
 
 std::vector<JackMidiRecorder::Message> JackMidiRecorder::waitForMessages(

@@ -15,10 +15,15 @@
 #include <vector>
 
 class RtMidiIn;
+struct _jack_client;
 
 namespace tonalis::test {
 
 // Runs `jackd` under a name of its own for as long as the object lives.
+//
+// Servers of different test processes take turns (a lock file held from start() to stop()):
+// JACK names a client's socket after the client alone, not its server, so two clients of
+// the same name ("Tonalis", say) in two test processes would break each other.
 class JackServer {
  public:
   JackServer();
@@ -34,14 +39,17 @@ class JackServer {
   void stop();
 
   const std::string& name() const { return m_name; }
+  // What the server printed so far, for failure messages.
+  std::string serverOutput() const;
 
  private:
   std::optional<std::string> waitUntilAcceptingClients();
-  std::string serverOutput() const;
+  void terminate();
 
   std::string m_name;
   std::filesystem::path m_logFile;
   pid_t m_pid = -1;
+  int m_turnLock = -1;
 };
 
 // A JACK MIDI input port, "<client>:MIDI in", keeping every message it receives.
@@ -59,6 +67,13 @@ class JackMidiRecorder {
   // Full JACK name of the port, as output port lists show it.
   std::string portName() const;
 
+  // Whether `count` output ports are connected to this one, waiting up to `timeout`.
+  // A sender's messages are lost until the JACK server has put its connection into the
+  // processing graph, which it does at the start of a cycle some time after the sender
+  // connects: wait for 1 before sending right after opening the port (and for 0 after
+  // closing it, before opening it again).
+  bool waitForConnections(int count, std::chrono::milliseconds timeout);
+
   // The messages received so far, once there are at least `count` or `timeout` has passed.
   std::vector<Message> waitForMessages(std::size_t count, std::chrono::milliseconds timeout);
 
@@ -67,6 +82,8 @@ class JackMidiRecorder {
 
   std::string m_clientName;
   std::unique_ptr<RtMidiIn> m_input;
+  // A plain JACK client that watches the port's connections.
+  std::unique_ptr<_jack_client, int (*)(_jack_client*)> m_monitor;
   std::optional<std::string> m_error;
   std::mutex m_mutex;
   std::condition_variable m_arrived;
