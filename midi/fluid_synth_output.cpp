@@ -33,10 +33,8 @@ void nameTheClient(fluid_settings_t* settings) {
 }  // namespace
 
 FluidSynthOutput::FluidSynthOutput(std::unique_ptr<FluidSynthesizer> synthesizer,
-                                   FluidAudioDriverPtr driver, std::string driverName)
-    : m_synthesizer(std::move(synthesizer)),
-      m_driver(std::move(driver)),
-      m_driverName(std::move(driverName)) {}
+                                   FluidAudioDriverPtr driver)
+    : m_synthesizer(std::move(synthesizer)), m_driver(std::move(driver)) {}
 
 Opened<FluidSynthOutput> FluidSynthOutput::open(const SoundFontSearch& search) {
   Opened<FluidSynthesizer> synthesizer = FluidSynthesizer::create(search);
@@ -52,8 +50,8 @@ Opened<FluidSynthOutput> FluidSynthOutput::open(const SoundFontSearch& search) {
     fluid_settings_setstr(settings, "audio.driver", std::string(name).c_str());
     FluidAudioDriverPtr driver(new_fluid_audio_driver(settings, synthesizer.value->synth()));
     if (driver) {
-      return {std::unique_ptr<FluidSynthOutput>(new FluidSynthOutput(
-          std::move(synthesizer.value), std::move(driver), std::string(name)))};
+      return {std::unique_ptr<FluidSynthOutput>(
+          new FluidSynthOutput(std::move(synthesizer.value), std::move(driver)))};
     }
   }
   errors.reportKept();

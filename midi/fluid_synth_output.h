@@ -3,7 +3,6 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
 #include "midi/fluid_synthesizer.h"
 
@@ -16,17 +15,12 @@ class FluidSynthOutput final : public MessageSink {
 
   int send(const ChannelMessage& message) override;
 
-  // The FluidSynth audio driver that started, e.g. "pulseaudio".
-  const std::string& driverName() const { return m_driverName; }
-
  private:
-  FluidSynthOutput(std::unique_ptr<FluidSynthesizer> synthesizer, FluidAudioDriverPtr driver,
-                   std::string driverName);
+  FluidSynthOutput(std::unique_ptr<FluidSynthesizer> synthesizer, FluidAudioDriverPtr driver);
 
   std::unique_ptr<FluidSynthesizer> m_synthesizer;
   // Declared after the synthesizer: the driver's thread renders from it until it stops.
   FluidAudioDriverPtr m_driver;
-  std::string m_driverName;
 };
 
 }  // namespace tonalis::midi

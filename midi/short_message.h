@@ -42,7 +42,6 @@ struct ChannelMessage {
   std::array<std::uint8_t, 3> bytes{};
   std::size_t size = 0;
 
-  std::uint8_t statusByte() const { return bytes[0]; }
   std::uint8_t kind() const { return bytes[0] & 0xF0; }
   int channel() const { return bytes[0] & 0x0F; }
   std::uint8_t data1() const { return bytes[1]; }

@@ -63,15 +63,6 @@ TEST(Decoding, TwoByteMessagesDropTheThirdByte) {
   EXPECT_THAT(wireOf(packShortMessage(0xD0, 0x30, 0xFF)), ElementsAre(0xD0, 0x30));
 }
 
-TEST(Decoding, ChannelAndKindOfAMessage) {
-  const std::optional<ChannelMessage> message = decodeShortMessage(noteOn(3, 64, 100));
-  ASSERT_TRUE(message.has_value());
-  EXPECT_EQ(message->kind(), status::kNoteOn);
-  EXPECT_EQ(message->channel(), 3);
-  EXPECT_EQ(message->data1(), 64);
-  EXPECT_EQ(message->data2(), 100);
-}
-
 TEST(Decoding, TheUnusedTopByteIsIgnored) {
   EXPECT_THAT(wireOf(0xFF000000u | noteOn(0, kMiddleC, kFullVelocity)),
               ElementsAre(0x90, 0x3C, 0x7F));

@@ -38,7 +38,6 @@ class JackServer {
   // Stops the server and waits until it has gone. Safe to call when it is not running.
   void stop();
 
-  const std::string& name() const { return m_name; }
   // What the server printed so far, for failure messages.
   std::string serverOutput() const;
 
