@@ -1,26 +1,40 @@
-// Tonalis: opens the main window on the system's MIDI output.
+// Tonalis: the splash window names the program while the main window loads on the system's MIDI
+// output, then hands over to it.
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
+#include <memory>
 
 #include "main_window/frm_main.h"
 #include "main_window/qt_message_box.h"
+#include "main_window/qt_page_printer.h"
 #include "midi/system_midi_output.h"
 #include "resources/app_icon.h"
+#include "splash/frm_splash.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tonalis"));
   QApplication::setWindowIcon(tonalis::appIcon());
 
-  // Declared before the window, so that it outlives the window that closes it.
+  // Declared before the window, so that they outlive the window that closes the output.
   tonalis::midi::SystemMidiOutput output;
   tonalis::QtMessageBox messages;
-  tonalis::frmMain window(output, messages);
-  messages.setParent(&window);
-  window.load();
-  window.show();
-  window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                         window.screen()->availableGeometry()));
+  tonalis::QtPagePrinter printer;
+  std::unique_ptr<tonalis::frmMain> window;
+
+  tonalis::frmSplash splash(
+      [&] {
+        // A box shown by the load step (a device that will not open) stands over the splash.
+        window = std::make_unique<tonalis::frmMain>(output, messages, printer);
+        window->load();
+        messages.setParent(window.get());
+      },
+      [&] {
+        window->show();
+        window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                                window->screen()->availableGeometry()));
+      });
+  splash.show();
   return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "main_window/frm_main.h"
+#include "main_window/qt_page_printer.h"
 #include "midi/midi_output.h"
 
 namespace {
@@ -25,6 +26,10 @@ class SilentOutput : public tonalis::midi::MidiOutput {
 class StderrMessages : public tonalis::MessageBox {
  public:
   void show(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+  bool ask(const QString& question) override {
+    show(question);
+    return false;
+  }
 };
 
 void leftClick(QWidget* widget) {
@@ -50,7 +55,8 @@ int main(int argc, char* argv[]) {
 
   SilentOutput output;
   StderrMessages messages;
-  tonalis::frmMain window(output, messages);
+  tonalis::QtPagePrinter printer;
+  tonalis::frmMain window(output, messages, printer);
   window.load();
   window.show();
   QApplication::processEvents();

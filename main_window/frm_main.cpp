@@ -10,8 +10,13 @@
 
 namespace tonalis {
 
-frmMain::frmMain(midi::MidiOutput& output, MessageBox& messages, QWidget* parent)
-    : QMainWindow(parent), m_output(output), m_messages(messages), m_ui(buildControls(*this)) {
+frmMain::frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& printer,
+                 QWidget* parent)
+    : QMainWindow(parent),
+      m_output(output),
+      m_messages(messages),
+      m_printer(printer),
+      m_ui(buildControls(*this)) {
   setObjectName(QStringLiteral("frmMain"));
   connectControls();
 }
@@ -35,6 +40,7 @@ void frmMain::connectControls() {
   connect(m_ui.cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
   connect(m_ui.cmdBuildChord, &QPushButton::clicked, this, &frmMain::cmdBuildChord_Click);
   connect(m_ui.cmdDetChord, &QPushButton::clicked, this, &frmMain::cmdDetChord_Click);
+  connect(m_ui.cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
   connect(m_ui.dial1, &Dial::changed, this, &frmMain::Dial1_Change);
 }
 

@@ -10,6 +10,7 @@
 
 #include "main_window/frm_main_controls.h"
 #include "main_window/message_box.h"
+#include "main_window/page_printer.h"
 #include "main_window/window_state.h"
 #include "midi/midi_output.h"
 #include "theory/selection.h"
@@ -22,7 +23,8 @@ class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
-  frmMain(midi::MidiOutput& output, MessageBox& messages, QWidget* parent = nullptr);
+  frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& printer,
+          QWidget* parent = nullptr);
   ~frmMain() override;
 
   // The load step: tables, markers, Clear, the "Devices" menu and the MIDI mapper, the volume.
@@ -61,6 +63,11 @@ class frmMain : public QMainWindow {
   void cmdDetChord_Click();
   void setChartCaption(int slot, const QString& caption);
 
+  // Print (frm_main_print.cpp).
+  void cmdPrint_Click();
+  QImage chartPage();
+  void offerPdf(const QImage& page, const QString& reason);
+
   // MIDI output, sounding and volume (frm_main_midi.cpp).
   void fillDeviceMenu();
   void device_Click(int entry);
@@ -76,6 +83,7 @@ class frmMain : public QMainWindow {
 
   midi::MidiOutput& m_output;
   MessageBox& m_messages;
+  PagePrinter& m_printer;
   WindowState m_state;
   FrmMainControls m_ui;
   theory::Selection m_selection;

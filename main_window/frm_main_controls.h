@@ -36,6 +36,7 @@ struct FrmMainControls {
   std::array<PressableLabel*, 25> lblKey{};  // key index 1..24
   std::array<Disc*, 25> shpKeyPress{};       // key index 1..24
 
+  QWidget* picChordDisplay = nullptr;
   QGroupBox* frame5 = nullptr;
   QLabel* lblChord = nullptr;
   std::array<QLabel*, 30> lblChordDisplay{};    // chart slot 0..29

@@ -153,6 +153,7 @@ FrmMainControls buildControls(QMainWindow& window) {
                       QStringLiteral("Chord symbol"), frames);
 
   auto* chartBox = place(new QWidget(client), QStringLiteral("picChordDisplay"), layout::kChartBox);
+  c.picChordDisplay = chartBox;
   setBackground(*chartBox, Qt::white);
   buildChartArea(*chartBox, c);
 

@@ -1,4 +1,4 @@
-// How the window tells the user something: one modal box, OK only, no icon, titled "Tonalis".
+// How the window tells the user something: one modal box, no icon, titled "Tonalis".
 #pragma once
 
 #include <QString>
@@ -8,7 +8,10 @@ namespace tonalis {
 class MessageBox {
  public:
   virtual ~MessageBox() = default;
+  // Shows `text` with an OK button only.
   virtual void show(const QString& text) = 0;
+  // Asks a yes-or-no question; true when the user answers yes.
+  virtual bool ask(const QString& question) = 0;
 };
 
 }  // namespace tonalis

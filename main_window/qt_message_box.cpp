@@ -10,4 +10,12 @@ void QtMessageBox::show(const QString& text) {
   box.exec();
 }
 
+bool QtMessageBox::ask(const QString& question) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tonalis"), question,
+                  QMessageBox::Yes | QMessageBox::No, m_parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace tonalis

@@ -14,6 +14,7 @@ class QtMessageBox : public MessageBox {
 
   void setParent(QWidget* parent) { m_parent = parent; }
   void show(const QString& text) override;
+  bool ask(const QString& question) override;
 
  private:
   QWidget* m_parent;

@@ -1,5 +1,5 @@
-// A loaded main window with a recording MIDI output and message box, and the lookups the window
-// tests share. Everything is driven through real mouse and key events.
+// A loaded main window with a recording MIDI output, message box and printer, and the lookups the
+// window tests share. Everything is driven through real mouse and key events.
 #pragma once
 
 #include <QAction>
@@ -15,13 +15,14 @@
 #include "main_window/pressable_label.h"
 #include "support/recording_message_box.h"
 #include "support/recording_midi_output.h"
+#include "support/recording_page_printer.h"
 
 namespace tonalis::testing {
 
 struct WindowHarness {
   explicit WindowHarness(std::vector<std::string> deviceNames = {},
                          std::initializer_list<std::pair<int, int>> openResults = {})
-      : output(std::move(deviceNames)), window(output, messages) {
+      : output(std::move(deviceNames)), window(output, messages, printer) {
     for (const auto& [id, code] : openResults) output.setOpenResult(id, code);
   }
 
@@ -74,6 +75,7 @@ struct WindowHarness {
 
   RecordingMidiOutput output;
   RecordingMessageBox messages;
+  RecordingPagePrinter printer;
   frmMain window;
 };
 

@@ -1,0 +1,67 @@
+// The Print command: the chart area alone, on one landscape page of the default printer, or in
+// a PDF file when there is no printer to take it.
+#include <QImage>
+
+#include "main_window/frm_main.h"
+
+namespace tonalis {
+
+namespace {
+
+// Paper shows detail the screen does not; the page is rendered at twice the screen's resolution.
+constexpr int kPageScale = 2;
+
+// The sibling drawn directly in front of `widget`, if any: children are kept back to front.
+QWidget* siblingInFront(const QWidget& widget) {
+  bool behind = false;
+  for (QObject* sibling : widget.parentWidget()->children()) {
+    if (sibling == &widget) {
+      behind = true;
+    } else if (auto* siblingWidget = qobject_cast<QWidget*>(sibling); behind && siblingWidget) {
+      return siblingWidget;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void frmMain::cmdPrint_Click() {
+  const QImage page = chartPage();
+  if (const auto failure = m_printer.print(page)) offerPdf(page, *failure);
+}
+
+// The window's client area with the chart area moved to its top, in front of everything and
+// filling it. The window is put back before anything else can happen, printed or not.
+QImage frmMain::chartPage() {
+  QWidget& client = *centralWidget();
+  QWidget& chart = *m_ui.picChordDisplay;
+  QWidget* const inFront = siblingInFront(chart);
+  const QPoint home = chart.pos();
+  const int clientHeight = client.height();
+
+  chart.raise();
+  chart.move(home.x(), 0);
+  client.setFixedHeight(chart.height());
+  QImage page(client.size() * kPageScale, QImage::Format_RGB32);
+  page.setDevicePixelRatio(kPageScale);
+  page.fill(Qt::white);
+  client.render(&page);
+
+  chart.move(home);
+  client.setFixedHeight(clientHeight);
+  if (inFront != nullptr) chart.stackUnder(inFront);
+  return page;
+}
+
+void frmMain::offerPdf(const QImage& page, const QString& reason) {
+  const QString question =
+      QStringLiteral("The chart could not be printed. %1\n\nSave it as a PDF file instead?")
+          .arg(reason);
+  if (!m_messages.ask(question)) return;
+  const QString path = m_printer.choosePdfFile();
+  if (path.isEmpty()) return;
+  if (const auto failure = m_printer.savePdf(page, path)) m_messages.show(*failure);
+}
+
+}  // namespace tonalis
