@@ -1,0 +1,83 @@
+// Outputs that do not open: a device that refuses, and the built-in synthesizer without a
+// soundfont. The user is told the code once, and the window keeps working without sound.
+#include <QAction>
+
+#include "main_window/window_harness.h"
+#include "midi/system_midi_output.h"
+
+using namespace tonalis;
+using namespace tonalis::testing;
+
+namespace {
+
+constexpr std::uint32_t kKey1On = 8338576;
+constexpr std::uint32_t kKey1Off = 15488;
+
+// Selects key 8 alone and shows its chart; true when the chart of G is complete.
+bool showChartOfG(frmMain& window) {
+  QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("cmdClear")), Qt::LeftButton);
+  QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("lblKey(8)")), Qt::LeftButton);
+  QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("cmdBuildChord")), Qt::LeftButton);
+  return window.visibleChartMarkerCount() == 124 &&
+         window.findChild<QLabel*>(QStringLiteral("lblChord"))->text() == QStringLiteral("G");
+}
+
+}  // namespace
+
+class TstFaultDevices : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void deviceThatDoesNotOpen() {
+    WindowHarness h({"Busy synth"}, {{0, midi::kAllocated}});
+    h.start();
+    h.device(1)->trigger();
+    QCOMPARE(h.messages.texts(), QStringList{QStringLiteral("Couldn't open midi out, rc = 4")});
+    QVERIFY(h.device(1)->isChecked());
+    QVERIFY(!h.output.isOpen());
+
+    // Notes still go to the output, which refuses them; nothing else is reported.
+    h.output.forget();
+    QTest::mousePress(h.key(1), Qt::LeftButton);
+    QTest::mouseRelease(h.key(1), Qt::LeftButton);
+    QCOMPARE(h.output.messages(), (std::vector<std::uint32_t>{kKey1On, kKey1Off}));
+    QCOMPARE(h.messages.texts().size(), 1);
+    QVERIFY(showChartOfG(h.window));
+
+    // Once the device is free, choosing it again plays there.
+    h.output.setOpenResult(0, midi::kOk);
+    h.messages.forget();
+    h.device(1)->trigger();
+    QVERIFY(h.messages.texts().isEmpty());
+    QVERIFY(h.output.isOpen());
+    QVERIFY(showChartOfG(h.window));
+  }
+
+  // No soundfont anywhere: "MIDI Mapper" fails at load with its code, and the window works.
+  void builtInSynthesizerWithoutSoundFont() {
+    midi::SystemMidiOutput output{midi::SoundFontSearch{}};
+    RecordingMessageBox messages;
+    RecordingPagePrinter printer;
+    frmMain window(output, messages, printer);
+    window.load();
+    window.show();
+    QCOMPARE(messages.texts(),
+             QStringList{
+                 QStringLiteral("Couldn't open midi out, rc = %1").arg(int(midi::kNoSoundFont))});
+    QVERIFY(window.findChild<QAction*>(QStringLiteral("device(0)"))->isChecked());
+
+    auto* key = window.findChild<QWidget*>(QStringLiteral("lblKey(1)"));
+    QTest::mousePress(key, Qt::LeftButton);
+    QTest::mouseRelease(key, Qt::LeftButton);
+    QVERIFY(showChartOfG(window));
+    auto* picture = window.findChild<QWidget*>(QStringLiteral("imgChordDisp(101)"));
+    QTest::mousePress(picture, Qt::LeftButton);
+    QTest::mouseRelease(picture, Qt::LeftButton);
+    QCOMPARE(messages.texts().size(), 1);
+    QCOMPARE(window.state().midiRc, int(midi::kNoSoundFont));
+    window.close();
+  }
+};
+
+QTEST_MAIN(TstFaultDevices)
+#include "tst_fault_devices.moc"
