@@ -1,0 +1,110 @@
+// Benchmarks of the main window on the offscreen platform: "Show Chords" with the repaint of the
+// chart it causes, and a key press up to the short message reaching the output.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <chrono>
+#include <cstdlib>
+
+#include "main_window/frm_main.h"
+#include "main_window/placement.h"
+#include "main_window/pressable_label.h"
+#include "support/recording_message_box.h"
+#include "support/recording_page_printer.h"
+
+namespace {
+
+using namespace tonalis;
+
+// An output that only counts what it is handed: what is measured is the window's own work.
+class CountingOutput : public midi::MidiOutput {
+ public:
+  int deviceCount() override { return 0; }
+  std::string deviceName(int) override { return {}; }
+  int open(int) override { return midi::kOk; }
+  int close() override { return midi::kOk; }
+  int shortMessage(std::uint32_t message) override {
+    ++m_count;
+    m_last = message;
+    return midi::kOk;
+  }
+
+  int count() const { return m_count; }
+
+ private:
+  int m_count = 0;
+  std::uint32_t m_last = 0;
+};
+
+// A loaded, shown and painted main window.
+struct LoadedWindow {
+  LoadedWindow() : window(output, messages, printer) {
+    window.load();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window was never exposed");
+    QCoreApplication::processEvents();
+  }
+
+  PressableLabel* key(int k) const {
+    return window.findChild<PressableLabel*>(elementName("lblKey", k));
+  }
+
+  CountingOutput output;
+  testing::RecordingMessageBox messages;
+  testing::RecordingPagePrinter printer;
+  frmMain window;
+};
+
+// Each iteration shows the chart of the next root, so that every marker set really changes;
+// the key clicks that choose the root, and their repaint, are left out of the timing.
+void BM_ShowChordsWithRepaint(benchmark::State& state) {
+  LoadedWindow w;
+  auto* showChords = w.window.findChild<QPushButton*>(QStringLiteral("cmdBuildChord"));
+  int root = 1;
+  QTest::mouseClick(w.key(root), Qt::LeftButton);
+  for (auto _ : state) {
+    state.PauseTiming();
+    const int next = root % 12 + 1;
+    QTest::mouseClick(w.key(next), Qt::LeftButton);
+    QTest::mouseClick(w.key(root), Qt::LeftButton);
+    root = next;
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+
+    QTest::mouseClick(showChords, Qt::LeftButton);
+    QCoreApplication::processEvents();  // the repaint of every changed marker and caption
+  }
+  if (w.window.visibleChartMarkerCount() == 0) state.SkipWithError("no chart was shown");
+}
+BENCHMARK(BM_ShowChordsWithRepaint)->Unit(benchmark::kMillisecond);
+
+// From the mouse press on a key to the note-on handed to the output; the release is not timed.
+void BM_KeyPressToMessage(benchmark::State& state) {
+  LoadedWindow w;
+  PressableLabel* key = w.key(1);
+  for (auto _ : state) {
+    const int before = w.output.count();
+    const auto start = std::chrono::steady_clock::now();
+    QTest::mousePress(key, Qt::LeftButton);
+    const auto end = std::chrono::steady_clock::now();
+    if (w.output.count() != before + 1) state.SkipWithError("the press sent no message");
+    state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    QTest::mouseRelease(key, Qt::LeftButton);
+  }
+}
+BENCHMARK(BM_KeyPressToMessage)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // No display is needed, nor wanted: the figures must not depend on a desktop.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
