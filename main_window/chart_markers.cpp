@@ -27,8 +27,12 @@ void ChartMarkers::setMarkerVisible(int markerIndex, bool visible) {
   repaint(found->second.place);
 }
 
+// One update of the whole overlay: hundreds of small dirty rectangles would make the next
+// repaint clip every drawing of the chart to a region of hundreds of pieces, which is slower
+// than repainting the chart once.
 void ChartMarkers::hideAll() {
-  for (auto& [index, marker] : m_markers) setMarkerVisible(index, false);
+  for (auto& [index, marker] : m_markers) marker.visible = false;
+  update();
 }
 
 bool ChartMarkers::isMarkerVisible(int markerIndex) const {
