@@ -1,5 +1,6 @@
 #include "main_window/chart_markers.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -12,6 +13,7 @@ ChartMarkers::ChartMarkers(QWidget* parent) : QWidget(parent) {
 
 void ChartMarkers::setColor(const QColor& color) {
   m_color = color;
+  m_markerImage = {};
   update();
 }
 
@@ -49,20 +51,33 @@ void ChartMarkers::repaint(const layout::TwipRect& place) {
   update(layout::toPixels(place).adjusted(-1, -1, 1, 1));
 }
 
-void ChartMarkers::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(Qt::black, 0));
-  painter.setBrush(m_color);
-  painter.save();
-  painter.scale(1.0 / layout::kTwipsPerPixel, 1.0 / layout::kTwipsPerPixel);
-  for (const auto& [index, marker] : m_markers) {
-    if (!marker.visible) continue;
-    const auto& place = marker.place;
-    painter.drawEllipse(
-        QRectF(place.left, place.top, place.width, place.height).adjusted(7.5, 7.5, -7.5, -7.5));
+// A marker is drawn once and copied to every place it shows: drawing 124 antialiased circles
+// on each repaint would cost more than all the rest of the chart.
+const QPixmap& ChartMarkers::markerImage(QSize size, qreal scale) {
+  if (m_markerImage.deviceIndependentSize().toSize() != size ||
+      m_markerImage.devicePixelRatio() != scale) {
+    m_markerImage = QPixmap((QSizeF(size) * scale).toSize());
+    m_markerImage.setDevicePixelRatio(scale);
+    m_markerImage.fill(Qt::transparent);
+    QPainter painter(&m_markerImage);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(m_color);
+    // The outline's centre lies half a pixel inside the marker's edge.
+    painter.drawEllipse(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5));
   }
-  painter.restore();
+  return m_markerImage;
+}
+
+void ChartMarkers::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  // Printing renders the chart at a finer scale than the screen's; the marker follows it.
+  const qreal scale = painter.deviceTransform().m11();
+  for (const auto& [index, marker] : m_markers) {
+    const QRect place = layout::toPixels(marker.place);
+    if (!marker.visible || !event->rect().intersects(place)) continue;
+    painter.drawPixmap(place.topLeft(), markerImage(place.size(), scale));
+  }
 }
 
 }  // namespace tonalis

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 #include <map>
 
@@ -37,9 +38,11 @@ class ChartMarkers : public QWidget {
   };
 
   void repaint(const layout::TwipRect& place);
+  const QPixmap& markerImage(QSize size, qreal scale);
 
   std::map<int, Marker> m_markers;
   QColor m_color{0, 255, 0};
+  QPixmap m_markerImage;  // one marker, drawn once at the scale of the last paint
 };
 
 }  // namespace tonalis
