@@ -10,6 +10,7 @@
 #include "main_window/frm_main.h"
 #include "main_window/placement.h"
 #include "main_window/pressable_label.h"
+#include "midi/result_meaning.h"
 #include "theory/chord_chart.h"
 #include "theory/keyboard.h"
 
@@ -22,6 +23,17 @@ constexpr std::int32_t kNoteOff = 0x80;
 constexpr std::int32_t kNoteShift = 256;
 constexpr std::int32_t kVelocityShift = 65536;
 constexpr std::size_t kMaxChordNotes = 5;  // one MIDI channel each, 1..5
+
+// The code alone tells a musician nothing; what it means follows on a line of its own.
+QString openFailureMessage(int code) {
+  QString message = QStringLiteral("Couldn't open midi out, rc = ") + QString::number(code);
+  const std::string_view meaning = midi::resultMeaning(code);
+  if (!meaning.empty()) {
+    message += QStringLiteral("\n\n") +
+               QString::fromUtf8(meaning.data(), static_cast<qsizetype>(meaning.size()));
+  }
+  return message;
+}
 
 QString levelText(int value) {
   switch (value) {
@@ -74,8 +86,7 @@ void frmMain::device_Click(int entry) {
   m_state.midiRc = m_output.open(m_state.curDevice);
   m_outputClosed = false;
   if (m_state.midiRc != midi::kOk) {
-    m_messages.show(QStringLiteral("Couldn't open midi out, rc = ") +
-                    QString::number(m_state.midiRc));
+    m_messages.show(openFailureMessage(m_state.midiRc));
     return;
   }
   m_state.hMidiOut = &m_output;

@@ -32,7 +32,9 @@ class TstFaultDevices : public QObject {
     WindowHarness h({"Busy synth"}, {{0, midi::kAllocated}});
     h.start();
     h.device(1)->trigger();
-    QCOMPARE(h.messages.texts(), QStringList{QStringLiteral("Couldn't open midi out, rc = 4")});
+    QCOMPARE(h.messages.texts(),
+             QStringList{QStringLiteral(
+                 "Couldn't open midi out, rc = 4\n\nThe device is in use by another program.")});
     QVERIFY(h.device(1)->isChecked());
     QVERIFY(!h.output.isOpen());
 
@@ -61,9 +63,12 @@ class TstFaultDevices : public QObject {
     frmMain window(output, messages, printer);
     window.load();
     window.show();
-    QCOMPARE(messages.texts(),
-             QStringList{
-                 QStringLiteral("Couldn't open midi out, rc = %1").arg(int(midi::kNoSoundFont))});
+    QCOMPARE(
+        messages.texts(),
+        QStringList{QStringLiteral(
+            "Couldn't open midi out, rc = 8\n\nNo General MIDI soundfont was found in "
+            "/usr/share/sounds/sf2 or /usr/share/soundfonts: keys and chords stay silent until "
+            "a device opens.")});
     QVERIFY(window.findChild<QAction*>(QStringLiteral("device(0)"))->isChecked());
 
     auto* key = window.findChild<QWidget*>(QStringLiteral("lblKey(1)"));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "midi/result_meaning.h"
 #include "theory/chart_root.h"
 #include "theory/chord_chart.h"
 #include "theory/identification.h"
@@ -68,7 +69,11 @@ std::optional<QString> WindowModel::chooseDevice(int, int openResult) {
   m_pictureSounding.clear();
   m_heldComputerKeys.clear();
   if (openResult == 0) return std::nullopt;
-  return QStringLiteral("Couldn't open midi out, rc = %1").arg(openResult);
+  // The first line is the message proper; what the code means follows it.
+  const std::string_view meaning = midi::resultMeaning(openResult);
+  return QStringLiteral("Couldn't open midi out, rc = %1\n\n%2")
+      .arg(openResult)
+      .arg(QString::fromUtf8(meaning.data(), static_cast<qsizetype>(meaning.size())));
 }
 
 Messages WindowModel::pressKey(int key) {

@@ -133,7 +133,9 @@ class TstFrmMainLoad : public QObject {
     WindowHarness h({"A", "Busy"}, {{1, midi::kAllocated}});
     h.start();
     h.device(2)->trigger();
-    QCOMPARE(h.messages.texts(), QStringList{QStringLiteral("Couldn't open midi out, rc = 4")});
+    QCOMPARE(h.messages.texts(),
+             QStringList{QStringLiteral(
+                 "Couldn't open midi out, rc = 4\n\nThe device is in use by another program.")});
     QVERIFY(h.device(2)->isChecked());
     QVERIFY(!h.device(0)->isChecked());
     QCOMPARE(h.window.state().midiRc, 4);
@@ -148,7 +150,10 @@ class TstFrmMainLoad : public QObject {
   void failedMapperAtLoadStillOpensTheWindow() {
     WindowHarness h({}, {{midi::kMidiMapper, midi::kNoDriver}});
     h.window.load();
-    QCOMPARE(h.messages.texts(), QStringList{QStringLiteral("Couldn't open midi out, rc = 6")});
+    QCOMPARE(h.messages.texts(),
+             QStringList{QStringLiteral(
+                 "Couldn't open midi out, rc = 6\n\nNo sound system could be started (PulseAudio, "
+                 "PipeWire, ALSA or JACK): keys and chords stay silent until a device opens.")});
     QCOMPARE(h.window.state().noteVelocity, 127);
     QCOMPARE(h.label("lblVol(1)")->text(), QStringLiteral("Full"));
     QVERIFY(h.device(0)->isChecked());
