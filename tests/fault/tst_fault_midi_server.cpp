@@ -7,6 +7,7 @@
 
 #include "main_window/frm_main.h"
 #include "midi/system_midi_output.h"
+#include "support/device_entry.h"
 #include "support/jack_server.h"
 #include "support/recording_message_box.h"
 #include "support/recording_page_printer.h"
@@ -19,13 +20,6 @@ namespace {
 
 constexpr const char* kRecorderClient = "tonalis-fault-test";
 constexpr auto kDeliveryTimeout = 5s;
-
-QAction* deviceEntry(const frmMain& window, const std::string& portName) {
-  for (QAction* entry : window.findChildren<QAction*>()) {
-    if (entry->text() == QString::fromStdString(portName)) return entry;
-  }
-  return nullptr;
-}
 
 void click(const frmMain& window, const QString& name) {
   QTest::mouseClick(window.findChild<QWidget*>(name), Qt::LeftButton);
@@ -51,7 +45,7 @@ class TstFaultMidiServer : public QObject {
     frmMain window(output, messages, printer);
     window.load();
     window.show();
-    QAction* port = deviceEntry(window, portName);
+    QAction* port = testing::deviceEntry(window, portName);
     QVERIFY2(port != nullptr, "the test's port is not in the Devices menu");
     messages.forget();
     port->trigger();

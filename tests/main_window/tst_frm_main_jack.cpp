@@ -6,6 +6,7 @@
 
 #include "main_window/frm_main.h"
 #include "midi/system_midi_output.h"
+#include "support/device_entry.h"
 #include "support/jack_server.h"
 #include "support/recording_message_box.h"
 #include "support/recording_page_printer.h"
@@ -32,10 +33,7 @@ class TstFrmMainJack : public QObject {
       window.load();
       window.show();
 
-      QAction* port = nullptr;
-      for (QAction* entry : window.findChildren<QAction*>()) {
-        if (entry->text() == QString::fromStdString(recorder.portName())) port = entry;
-      }
+      QAction* port = testing::deviceEntry(window, recorder.portName());
       QVERIFY2(port != nullptr, "the test's port is not in the Devices menu");
       messages.forget();
       port->trigger();

@@ -1,0 +1,18 @@
+// Finding a device in the window's "Devices" menu by the name the MIDI output gives it.
+#pragma once
+
+#include <QAction>
+#include <QWidget>
+#include <string>
+
+namespace tonalis::testing {
+
+// The menu entry whose caption is `deviceName`, or null when the menu does not list it.
+inline QAction* deviceEntry(const QWidget& window, const std::string& deviceName) {
+  for (QAction* entry : window.findChildren<QAction*>()) {
+    if (entry->text() == QString::fromStdString(deviceName)) return entry;
+  }
+  return nullptr;
+}
+
+}  // namespace tonalis::testing
