@@ -76,7 +76,7 @@ class frmMain : public QMainWindow {
   void imgChordDisp_MouseDown(int picture);
   void imgChordDisp_MouseUp(int picture);
   std::vector<int> chartNotes(int picture) const;
-  void send(std::int32_t message);
+  void send(std::uint32_t message);
   void silenceAll();
   void closeOutput();
   void Dial1_Change();

@@ -11,6 +11,7 @@
 #include "main_window/placement.h"
 #include "main_window/pressable_label.h"
 #include "midi/result_meaning.h"
+#include "midi/short_message.h"
 #include "theory/chord_chart.h"
 #include "theory/keyboard.h"
 
@@ -18,10 +19,6 @@ namespace tonalis {
 
 namespace {
 
-constexpr std::int32_t kNoteOn = 0x90;
-constexpr std::int32_t kNoteOff = 0x80;
-constexpr std::int32_t kNoteShift = 256;
-constexpr std::int32_t kVelocityShift = 65536;
 constexpr std::size_t kMaxChordNotes = 5;  // one MIDI channel each, 1..5
 
 // The code alone tells a musician nothing; what it means follows on a line of its own.
@@ -97,14 +94,13 @@ void frmMain::noteOn(int key) {
   PressableLabel* label = m_ui.lblKey[static_cast<std::size_t>(key)];
   if (label->tag() == kSounding) return;
   label->setTag(kSounding);
-  send(kNoteOn + kNoteShift * (m_state.baseNote + key - 1) + kVelocityShift * m_state.noteVelocity +
-       m_state.midiChannel);
+  send(midi::noteOn(m_state.midiChannel, m_state.baseNote + key - 1, m_state.noteVelocity));
 }
 
 void frmMain::noteOff(int key) {
   if (key < 1 || key > theory::kKeyCount) return;
   m_ui.lblKey[static_cast<std::size_t>(key)]->setTag(kReleased);
-  send(kNoteOff + kNoteShift * (m_state.baseNote + key - 1) + m_state.midiChannel);
+  send(midi::noteOff(m_state.midiChannel, m_state.baseNote + key - 1));
 }
 
 // The chart keys whose markers the picture shows, ascending, at most one per channel 1..5.
@@ -122,9 +118,8 @@ void frmMain::imgChordDisp_MouseDown(int picture) {
   PressableLabel* label = m_ui.imgChordDisp.at(picture);
   if (label->tag() == kSounding) return;
   for (std::size_t place = 0; place < notes.size(); ++place) {
-    const auto channel = static_cast<std::int32_t>(place + 1);
-    send(kNoteOn + kNoteShift * (m_state.baseNote + notes[place] - 1) +
-         kVelocityShift * m_state.noteVelocity + channel);
+    const auto channel = static_cast<int>(place + 1);
+    send(midi::noteOn(channel, m_state.baseNote + notes[place] - 1, m_state.noteVelocity));
   }
   m_soundingChords[picture] = notes;
   label->setTag(kSounding);
@@ -138,15 +133,15 @@ void frmMain::imgChordDisp_MouseUp(int picture) {
       sounding != m_soundingChords.end() ? sounding->second : chartNotes(picture);
   if (sounding != m_soundingChords.end()) m_soundingChords.erase(sounding);
   for (std::size_t place = 0; place < notes.size(); ++place) {
-    const auto channel = static_cast<std::int32_t>(place + 1);
-    send(kNoteOff + kNoteShift * (m_state.baseNote + notes[place] - 1) + channel);
+    const auto channel = static_cast<int>(place + 1);
+    send(midi::noteOff(channel, m_state.baseNote + notes[place] - 1));
   }
   m_ui.imgChordDisp.at(picture)->setTag(kReleased);
 }
 
-void frmMain::send(std::int32_t message) {
-  m_state.midiMsg = message;
-  m_output.shortMessage(static_cast<std::uint32_t>(message));
+void frmMain::send(std::uint32_t message) {
+  m_state.midiMsg = static_cast<std::int32_t>(message);
+  m_output.shortMessage(message);
 }
 
 // Ends every note that sounds and forgets the computer keys held down, whose key-up may never

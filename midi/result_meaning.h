@@ -19,8 +19,9 @@ constexpr std::string_view resultMeaning(int code) {
     case kInvalidHandle:
       return "No MIDI output is open.";
     case kNoDriver:
-      return "No sound system could be started (PulseAudio, PipeWire, ALSA or JACK): keys and "
-             "chords stay silent until a device opens.";
+      return "The sound system it needs could not be started (for the built-in synthesizer: "
+             "PulseAudio, PipeWire, ALSA or JACK): keys and chords stay silent until a device "
+             "opens.";
     case kNoMemory:
       return "There is not enough memory.";
     case kNoSoundFont:

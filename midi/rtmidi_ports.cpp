@@ -165,8 +165,9 @@ std::vector<OutputPortInfo> listOutputPorts() {
 
 Opened<MessageSink> openOutputPort(const OutputPortInfo& port) {
   const SystemApi* system = systemApi(port.system);
+  // A port whose server has stopped since the list was read is gone with it.
   if (system == nullptr || !isCompiledIn(system->api) || !system->reachable()) {
-    return Opened<MessageSink>::failure(kNoDriver);
+    return Opened<MessageSink>::failure(kBadDeviceId);
   }
   auto calls = std::make_unique<RtMidiCalls>();
   std::unique_ptr<RtMidiOut> client = calls->openClient(system->api);

@@ -1,34 +1,15 @@
 #include "midi/short_message.h"
 
-#include <algorithm>
-
 namespace tonalis::midi {
 namespace {
 
 constexpr std::uint8_t kDataBitMask = 0x80;
-
-std::uint8_t clampedData(int value) {
-  return static_cast<std::uint8_t>(std::clamp(value, 0, kMaxDataValue));
-}
-
-std::uint8_t channelStatus(std::uint8_t kind, int channel) {
-  return static_cast<std::uint8_t>(kind | std::clamp(channel, 0, kChannelCount - 1));
-}
 
 std::uint8_t byteAt(std::uint32_t packed, int index) {
   return static_cast<std::uint8_t>(packed >> (8 * index));
 }
 
 }  // namespace
-
-std::uint32_t noteOn(int channel, int note, int velocity) {
-  return packShortMessage(channelStatus(status::kNoteOn, channel), clampedData(note),
-                          clampedData(velocity));
-}
-
-std::uint32_t noteOff(int channel, int note) {
-  return packShortMessage(channelStatus(status::kNoteOff, channel), clampedData(note), 0);
-}
 
 std::optional<std::size_t> channelMessageSize(std::uint8_t statusByte) {
   switch (statusByte & 0xF0) {

@@ -3,6 +3,7 @@
 // back into the bytes that go on the wire.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -31,11 +32,26 @@ constexpr std::uint32_t packShortMessage(std::uint8_t statusByte, std::uint8_t d
   return std::uint32_t{statusByte} | std::uint32_t{data1} << 8 | std::uint32_t{data2} << 16;
 }
 
+namespace detail {
+constexpr std::uint8_t clampedData(int value) {
+  return static_cast<std::uint8_t>(std::clamp(value, 0, kMaxDataValue));
+}
+constexpr std::uint8_t channelStatus(std::uint8_t kind, int channel) {
+  return static_cast<std::uint8_t>(kind | std::clamp(channel, 0, kChannelCount - 1));
+}
+}  // namespace detail
+
 // Note messages for channel 0..15, note and velocity 0..127. Values outside those ranges
 // are clamped, so what comes out is always a well-formed message.
-std::uint32_t noteOn(int channel, int note, int velocity);
+constexpr std::uint32_t noteOn(int channel, int note, int velocity) {
+  return packShortMessage(detail::channelStatus(status::kNoteOn, channel),
+                          detail::clampedData(note), detail::clampedData(velocity));
+}
 // A note-off carries velocity 0.
-std::uint32_t noteOff(int channel, int note);
+constexpr std::uint32_t noteOff(int channel, int note) {
+  return packShortMessage(detail::channelStatus(status::kNoteOff, channel),
+                          detail::clampedData(note), 0);
+}
 
 // One channel message as it goes on the wire: a status byte and one or two data bytes.
 struct ChannelMessage {

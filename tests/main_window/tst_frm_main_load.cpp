@@ -152,8 +152,9 @@ class TstFrmMainLoad : public QObject {
     h.window.load();
     QCOMPARE(h.messages.texts(),
              QStringList{QStringLiteral(
-                 "Couldn't open midi out, rc = 6\n\nNo sound system could be started (PulseAudio, "
-                 "PipeWire, ALSA or JACK): keys and chords stay silent until a device opens.")});
+                 "Couldn't open midi out, rc = 6\n\nThe sound system it needs could not be started "
+                 "(for the built-in synthesizer: PulseAudio, PipeWire, ALSA or JACK): keys and "
+                 "chords stay silent until a device opens.")});
     QCOMPARE(h.window.state().noteVelocity, 127);
     QCOMPARE(h.label("lblVol(1)")->text(), QStringLiteral("Full"));
     QVERIFY(h.device(0)->isChecked());
