@@ -31,9 +31,12 @@ int main(int argc, char* argv[]) {
         messages.setParent(window.get());
       },
       [&] {
+        // Placed before it is shown, so that it opens centred instead of jumping there.
+        window->adjustSize();
+        window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                         window->screen()->availableGeometry())
+                         .topLeft());
         window->show();
-        window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                                window->screen()->availableGeometry()));
       });
   splash.show();
   return QApplication::exec();

@@ -57,7 +57,6 @@ void setChartRoot(QLabel& label, const QString& rootName) {
 void buildChartArea(QWidget& chartBox, FrmMainControls& controls) {
   QGroupBox* frame = makeFrame(&chartBox, QStringLiteral("Frame5"), layout::kChartFrame,
                                QStringLiteral("Chords Display"));
-  controls.frame5 = frame;
 
   std::vector<QWidget*> order;
   controls.lblChord = makeRootLabel(frame);

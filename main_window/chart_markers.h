@@ -24,7 +24,6 @@ class ChartMarkers : public QWidget {
   void setMarkerVisible(int markerIndex, bool visible);
   void hideAll();
 
-  bool exists(int markerIndex) const { return m_markers.contains(markerIndex); }
   bool isMarkerVisible(int markerIndex) const;
   int visibleCount() const;
 

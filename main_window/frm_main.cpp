@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QPushButton>
 
 #include "main_window/chart_markers.h"
@@ -41,6 +42,8 @@ void frmMain::connectControls() {
   connect(m_ui.cmdBuildChord, &QPushButton::clicked, this, &frmMain::cmdBuildChord_Click);
   connect(m_ui.cmdDetChord, &QPushButton::clicked, this, &frmMain::cmdDetChord_Click);
   connect(m_ui.cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
+  // The open menu takes the keyboard: the key-up of a computer key held now would be lost.
+  connect(m_ui.mnuDevice, &QMenu::aboutToShow, this, &frmMain::silenceAll);
   connect(m_ui.dial1, &Dial::changed, this, &frmMain::Dial1_Change);
 }
 

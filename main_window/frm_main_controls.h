@@ -7,7 +7,6 @@
 #include <vector>
 
 class QAction;
-class QGroupBox;
 class QLabel;
 class QMainWindow;
 class QMenu;
@@ -37,7 +36,6 @@ struct FrmMainControls {
   std::array<Disc*, 25> shpKeyPress{};       // key index 1..24
 
   QWidget* picChordDisplay = nullptr;
-  QGroupBox* frame5 = nullptr;
   QLabel* lblChord = nullptr;
   std::array<QLabel*, 30> lblChordDisplay{};    // chart slot 0..29
   std::map<int, PressableLabel*> imgChordDisp;  // picture 100 * column + row

@@ -1,5 +1,6 @@
 // Sounding keys and chart chords, the volume dial, the computer keyboard, and the guards that
 // keep notes from hanging.
+#include <QMenu>
 #include <QProgressBar>
 
 #include "main_window/dial/dial.h"
@@ -192,6 +193,22 @@ class TstFrmMainSound : public QObject {
     QTest::keyRelease(&h.window, Qt::Key_X);
     QCOMPARE(h.output.messages().size(), std::size_t(2));
     QVERIFY(h.selectedKeys().empty());
+  }
+
+  // The open menu takes the keyboard, so the key-up of a key held when it opens never reaches
+  // the window.
+  void openingTheDevicesMenuSilencesAHeldComputerKey() {
+    WindowHarness h;
+    h.start();
+    QTest::keyPress(&h.window, Qt::Key_X);
+    auto* menu = h.find<QMenu>("mnuDevice");
+    menu->popup(h.window.mapToGlobal(QPoint(0, 0)));
+    QTest::keyRelease(menu, Qt::Key_X);
+    menu->close();
+    QCOMPARE(h.output.messages(), (Messages{noteOn(0, 62, 127), noteOff(0, 62)}));
+    QCOMPARE(h.key(3)->tag(), kReleased);
+    QTest::keyRelease(&h.window, Qt::Key_X);
+    QCOMPARE(h.output.messages().size(), std::size_t(2));
   }
 
   void switchingDeviceEndsNotesBeforeTheClose() {
