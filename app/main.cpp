@@ -13,12 +13,14 @@
 #include "splash/frm_splash.h"
 
 int main(int argc, char* argv[]) {
+  // Made before any other thread runs: opening the MIDI systems sets process-wide settings
+  // (environment variables that keep a JACK server from being started behind the user's back).
+  // It outlives the window that closes it.
+  tonalis::midi::SystemMidiOutput output;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tonalis"));
   QApplication::setWindowIcon(tonalis::appIcon());
 
-  // Declared before the window, so that they outlive the window that closes the output.
-  tonalis::midi::SystemMidiOutput output;
   tonalis::QtMessageBox messages;
   tonalis::QtPagePrinter printer;
   std::unique_ptr<tonalis::frmMain> window;

@@ -1,6 +1,6 @@
 // The built-in General MIDI synthesizer: FluidSynth with a soundfont, without any audio
 // device. It plays channel messages and renders what it plays into a buffer on demand;
-// FluidAudioOutput feeds it to the sound card.
+// FluidSynthOutput feeds it to the sound card.
 #pragma once
 
 #include <filesystem>

@@ -18,7 +18,8 @@ constexpr std::array<std::uint16_t, 17> kKeyCodes{90, 83, 88, 68,  67, 86,  71, 
 }  // namespace
 
 bool isBlackKey(int key) {
-  return kBlackPitchClasses[pitchClass(key)];
+  if (key < 1) return false;
+  return kBlackPitchClasses[static_cast<std::size_t>(pitchClass(key))];
 }
 
 int keyPositionForCode(std::uint16_t code) {
