@@ -4,12 +4,18 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 
 #include "main_window/chart_markers.h"
 #include "main_window/dial/dial.h"
 #include "main_window/pressable_label.h"
 
 namespace tonalis {
+
+namespace {
+// X11 sends a repeat's release and press together; a real release is played this much later.
+constexpr std::chrono::milliseconds kKeyRepeatWindow{30};
+}  // namespace
 
 frmMain::frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& printer,
                  QWidget* parent)
@@ -19,6 +25,11 @@ frmMain::frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& pr
       m_printer(printer),
       m_ui(buildControls(*this)) {
   setObjectName(QStringLiteral("frmMain"));
+  m_keyRepeatTimer = new QTimer(this);
+  m_keyRepeatTimer->setSingleShot(true);
+  m_keyRepeatTimer->setInterval(kKeyRepeatWindow);
+  connect(m_keyRepeatTimer, &QTimer::timeout, this,
+          [this] { playComputerKeys(m_computerKeys.settle()); });
   connectControls();
 }
 

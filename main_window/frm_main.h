@@ -4,10 +4,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <chrono>
 #include <map>
-#include <set>
 #include <vector>
 
+#include "main_window/computer_keys.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/message_box.h"
 #include "main_window/page_printer.h"
@@ -16,6 +17,7 @@
 #include "theory/selection.h"
 
 class QLabel;
+class QTimer;
 
 namespace tonalis {
 
@@ -34,6 +36,8 @@ class frmMain : public QMainWindow {
   const WindowState& state() const { return m_state; }
   bool chartMarkerVisible(int markerIndex) const;
   int visibleChartMarkerCount() const;
+  // How long a computer key's release waits for the platform's repeat press of the same key.
+  void setKeyRepeatWindow(std::chrono::milliseconds window);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -53,8 +57,7 @@ class frmMain : public QMainWindow {
   void lblKey_MouseDown(int key);
   void lblKey_MouseUp(int key);
   void lblKey_Click(int key);
-  void computerKeyDown(int key);
-  void computerKeyUp(int key);
+  void playComputerKeys(const std::vector<ComputerKeys::Action>& actions);
   void setSelection(const theory::Selection& selection);
 
   // Commands (frm_main_commands.cpp).
@@ -87,8 +90,8 @@ class frmMain : public QMainWindow {
   WindowState m_state;
   FrmMainControls m_ui;
   theory::Selection m_selection;
-  // Keys held down on the computer keyboard, by key index.
-  std::set<int> m_heldComputerKeys;
+  ComputerKeys m_computerKeys;
+  QTimer* m_keyRepeatTimer = nullptr;  // settles the computer-key releases held back
   // The chart keys each sounding picture started, so that its note-offs match its note-ons even
   // if the chart changed while it was held.
   std::map<int, std::vector<int>> m_soundingChords;

@@ -1,5 +1,6 @@
 // The keyboard: mouse and computer keys sound the keys, clicks toggle the selection.
 #include <QKeyEvent>
+#include <QTimer>
 
 #include "main_window/disc.h"
 #include "main_window/frm_main.h"
@@ -32,16 +33,16 @@ void frmMain::setSelection(const theory::Selection& selection) {
 }
 
 // A computer key acts like the mouse on its on-screen key: down is the press, up the release
-// and then the click. Auto-repeat sends nothing more.
-void frmMain::computerKeyDown(int key) {
-  if (m_heldComputerKeys.insert(key).second) lblKey_MouseDown(key);
-}
-
-void frmMain::computerKeyUp(int key) {
-  // A key forgotten when its note was silenced (focus loss, device change) does nothing.
-  if (m_heldComputerKeys.erase(key) == 0) return;
-  lblKey_MouseUp(key);
-  lblKey_Click(key);
+// and then the click. Repeats of a held key send nothing more.
+void frmMain::playComputerKeys(const std::vector<ComputerKeys::Action>& actions) {
+  for (const ComputerKeys::Action& action : actions) {
+    if (action.kind == ComputerKeys::Action::kDown) {
+      lblKey_MouseDown(action.key);
+    } else {
+      lblKey_MouseUp(action.key);
+      lblKey_Click(action.key);
+    }
+  }
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
@@ -52,7 +53,7 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
     return;
   }
-  if (!event->isAutoRepeat()) computerKeyDown(key);
+  if (!event->isAutoRepeat()) playComputerKeys(m_computerKeys.press(key, event->timestamp()));
   event->accept();
 }
 
@@ -63,8 +64,15 @@ void frmMain::keyReleaseEvent(QKeyEvent* event) {
     QMainWindow::keyReleaseEvent(event);
     return;
   }
-  if (!event->isAutoRepeat()) computerKeyUp(key);
+  if (!event->isAutoRepeat()) {
+    playComputerKeys(m_computerKeys.release(key, event->timestamp()));
+    if (m_computerKeys.hasHeldBackRelease()) m_keyRepeatTimer->start();
+  }
   event->accept();
+}
+
+void frmMain::setKeyRepeatWindow(std::chrono::milliseconds window) {
+  m_keyRepeatTimer->setInterval(window);
 }
 
 }  // namespace tonalis

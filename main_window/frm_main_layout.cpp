@@ -125,6 +125,7 @@ FrmMainControls buildControls(QMainWindow& window) {
 
   c.mnuDevice = window.menuBar()->addMenu(QStringLiteral("Devices"));
   c.mnuDevice->setObjectName(QStringLiteral("mnuDevice"));
+  c.mnuDevice->setToolTipsVisible(true);  // the whole name of a device shown elided
 
   c.cmdDetChord = makeButton(
       client, "cmdDetChord", layout::kDetChord, QStringLiteral("Determine Root"),
@@ -151,6 +152,9 @@ FrmMainControls buildControls(QMainWindow& window) {
                       QStringLiteral("Displays the typical chord symbols"), "lblChordSymbol",
                       layout::kChordSymbolLabel, QStringLiteral("Chord Symbol"),
                       QStringLiteral("Chord symbol"), frames);
+  // The longest symbols ("C#m7(b5) / C#O7 / C#min7(b5)") are wider than the label; the label is
+  // tall enough for three lines, so they wrap at their separators instead of being cut off.
+  c.lblChordSymbol->setWordWrap(true);
 
   auto* chartBox = place(new QWidget(client), QStringLiteral("picChordDisplay"), layout::kChartBox);
   c.picChordDisplay = chartBox;

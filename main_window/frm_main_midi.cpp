@@ -6,6 +6,7 @@
 #include <QProgressBar>
 
 #include "main_window/chart_markers.h"
+#include "main_window/device_entry_text.h"
 #include "main_window/dial/dial.h"
 #include "main_window/frm_main.h"
 #include "main_window/placement.h"
@@ -58,9 +59,11 @@ void frmMain::fillDeviceMenu() {
   // Every device gets an entry; the menu grows with the machine.
   const int entries = 1 + std::max(0, m_state.deviceCount);
   for (int entry = 0; entry < entries; ++entry) {
-    const QString caption = entry == 0 ? QStringLiteral("MIDI Mapper")
-                                       : QString::fromStdString(m_output.deviceName(entry - 1));
-    QAction* action = m_ui.mnuDevice->addAction(caption);
+    const QString name = entry == 0 ? QStringLiteral("MIDI Mapper")
+                                    : QString::fromStdString(m_output.deviceName(entry - 1));
+    QAction* action =
+        m_ui.mnuDevice->addAction(deviceEntryText(name, m_ui.mnuDevice->fontMetrics()));
+    action->setToolTip(name);
     action->setObjectName(elementName("device", entry));
     action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, entry] { device_Click(entry); });
@@ -145,9 +148,10 @@ void frmMain::send(std::uint32_t message) {
 }
 
 // Ends every note that sounds and forgets the computer keys held down, whose key-up may never
-// arrive here.
+// arrive here. A key-up already received but held back for repeats is played first.
 void frmMain::silenceAll() {
-  m_heldComputerKeys.clear();
+  playComputerKeys(m_computerKeys.settle());
+  m_computerKeys.forget();
   for (int key = 1; key <= theory::kKeyCount; ++key) {
     if (m_ui.lblKey[static_cast<std::size_t>(key)]->tag() == kSounding) noteOff(key);
   }
@@ -168,6 +172,10 @@ void frmMain::Dial1_Change() {
   const int value = m_ui.dial1->value();
   m_ui.lblVol[1]->setText(levelText(value));
   m_ui.pgbVolume->setValue(value);
+  // The level label overlaps the top of the bar. Its repaints paint the bar clipped to those few
+  // pixels, after which the bar believes it shows its value and skips small changes; a full
+  // repaint keeps it true to the dial.
+  m_ui.pgbVolume->update();
   m_state.noteVelocity = static_cast<std::int16_t>(value);
 }
 

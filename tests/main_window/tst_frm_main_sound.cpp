@@ -150,11 +150,11 @@ class TstFrmMainSound : public QObject {
     QCOMPARE(h.output.messages(), Messages{noteOn(0, 72, 127)});
     QVERIFY(h.selectedKeys().empty());
     QTest::keyRelease(&h.window, Qt::Key_Comma);
-    QCOMPARE(h.output.messages(), (Messages{noteOn(0, 72, 127), noteOff(0, 72)}));
+    QTRY_COMPARE(h.output.messages(), (Messages{noteOn(0, 72, 127), noteOff(0, 72)}));
     QCOMPARE(h.selectedKeys(), std::vector<int>{13});
     // Keys reach the window while a button has the focus.
     QTest::keyClick(h.button("cmdClear"), Qt::Key_M);
-    QCOMPARE(h.output.messages().size(), std::size_t(4));
+    QTRY_COMPARE(h.output.messages().size(), std::size_t(4));
     QCOMPARE(h.selectedKeys(), (std::vector<int>{12, 13}));
     // Unmapped keys play nothing.
     QTest::keyClick(&h.window, Qt::Key_A);
@@ -173,7 +173,7 @@ class TstFrmMainSound : public QObject {
     }
     QCOMPARE(h.output.messages(), Messages{noteOn(0, 60, 127)});
     QTest::keyRelease(&h.window, Qt::Key_Z);
-    QCOMPARE(h.output.messages().size(), std::size_t(2));
+    QTRY_COMPARE(h.output.messages().size(), std::size_t(2));
     QCOMPARE(h.selectedKeys(), std::vector<int>{1});
   }
 
@@ -248,7 +248,7 @@ class TstFrmMainSound : public QObject {
     showChartOfC(h);
     QTest::mousePress(h.picture(101), Qt::LeftButton);
     QTest::keyClick(&h.window, Qt::Key_Z);  // deselects key 1: Clear hides the chart
-    QCOMPARE(h.window.visibleChartMarkerCount(), 0);
+    QTRY_COMPARE(h.window.visibleChartMarkerCount(), 0);
     h.output.forget();
     QTest::mouseRelease(h.picture(101), Qt::LeftButton);
     const Messages expected{noteOff(1, 60), noteOff(2, 64), noteOff(3, 67)};

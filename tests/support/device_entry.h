@@ -7,10 +7,11 @@
 
 namespace tonalis::testing {
 
-// The menu entry whose caption is `deviceName`, or null when the menu does not list it.
+// The menu entry of `deviceName`, or null when the menu does not list it. An entry's tooltip
+// holds the whole name; its caption may be elided.
 inline QAction* deviceEntry(const QWidget& window, const std::string& deviceName) {
   for (QAction* entry : window.findChildren<QAction*>()) {
-    if (entry->text() == QString::fromStdString(deviceName)) return entry;
+    if (entry->toolTip() == QString::fromStdString(deviceName)) return entry;
   }
   return nullptr;
 }

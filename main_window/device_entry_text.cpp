@@ -1,0 +1,17 @@
+#include "main_window/device_entry_text.h"
+
+#include <QFontMetrics>
+
+namespace tonalis {
+
+QString deviceEntryText(const QString& name, const QFontMetrics& metrics, int maxWidth) {
+  // Control characters, a tab among them, have no glyph; a menu would cut the text at a tab.
+  QString shown = name;
+  for (QChar& character : shown) {
+    if (character.category() == QChar::Other_Control) character = u' ';
+  }
+  shown = metrics.elidedText(shown, Qt::ElideMiddle, maxWidth);
+  return shown.replace(u'&', QStringLiteral("&&"));
+}
+
+}  // namespace tonalis

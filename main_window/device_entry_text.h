@@ -1,0 +1,19 @@
+// How a "Devices" entry shows a device name exactly as the system gives it.
+#pragma once
+
+#include <QString>
+
+class QFontMetrics;
+
+namespace tonalis {
+
+// The widest a device name is shown in the menu, in pixels; a longer one is elided.
+inline constexpr int kDeviceEntryMaxWidth = 400;
+
+// The entry caption for `name`: every character shown as it is ("&" is not a mnemonic, a tab does
+// not start a shortcut column), and a name wider than `maxWidth` elided in the middle, so that
+// both its client and its port part stay readable. The whole name belongs in the tooltip.
+QString deviceEntryText(const QString& name, const QFontMetrics& metrics,
+                        int maxWidth = kDeviceEntryMaxWidth);
+
+}  // namespace tonalis
