@@ -35,7 +35,7 @@ QLabel* makeRootLabel(QWidget* frame) {
   font.setItalic(true);
   label->setFont(font);
   label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-  label->setAccessibleName(QStringLiteral("Chart root"));
+  label->setAccessibleDescription(QStringLiteral("Chart root"));
   return label;
 }
 

@@ -44,6 +44,7 @@ void frmMain::connectControls() {
     connect(key, &PressableLabel::pressed, this, &frmMain::lblKey_MouseDown);
     connect(key, &PressableLabel::released, this, &frmMain::lblKey_MouseUp);
     connect(key, &PressableLabel::clicked, this, &frmMain::lblKey_Click);
+    connect(key, &PressableLabel::focusStepRequested, this, &frmMain::moveKeyFocus);
   }
   for (const auto& [index, picture] : m_ui.imgChordDisp) {
     connect(picture, &PressableLabel::pressed, this, &frmMain::imgChordDisp_MouseDown);

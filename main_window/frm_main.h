@@ -57,6 +57,7 @@ class frmMain : public QMainWindow {
   void lblKey_MouseDown(int key);
   void lblKey_MouseUp(int key);
   void lblKey_Click(int key);
+  void moveKeyFocus(int key, int step);
   void playComputerKeys(const std::vector<ComputerKeys::Action>& actions);
   void setSelection(const theory::Selection& selection);
 
@@ -65,6 +66,7 @@ class frmMain : public QMainWindow {
   void cmdBuildChord_Click();
   void cmdDetChord_Click();
   void setChartCaption(int slot, const QString& caption);
+  void nameChartPictures(int rootKey);
 
   // Print (frm_main_print.cpp).
   void cmdPrint_Click();

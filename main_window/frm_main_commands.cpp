@@ -29,6 +29,7 @@ void frmMain::cmdClear_Click() {
   m_ui.cmdPrint->setEnabled(false);
   setSelection({});
   m_ui.shpChordDisp->hideAll();
+  nameChartPictures(0);
   for (QLabel* label : {m_ui.lblChord, m_ui.lblChordSymbol, m_ui.lblNotes, m_ui.lblChordName}) {
     label->clear();
   }
@@ -37,6 +38,7 @@ void frmMain::cmdClear_Click() {
 void frmMain::cmdBuildChord_Click() {
   // A refused chart must not leave the old chord's markers behind.
   m_ui.shpChordDisp->hideAll();
+  nameChartPictures(0);
   const theory::ChartRoot root = theory::chooseChartRoot(m_selection);
   if (root.refusal) {
     m_messages.show(toQString(*root.refusal));
@@ -53,15 +55,24 @@ void frmMain::cmdBuildChord_Click() {
       m_ui.shpChordDisp->setMarkerVisible(theory::markerIndex(column, row, chartKey), true);
     }
   }
+  nameChartPictures(root.rootKey);
 }
 
-// The picture is named by its caption for screen readers.
 void frmMain::setChartCaption(int slot, const QString& caption) {
   QLabel* label = m_ui.lblChordDisplay[static_cast<std::size_t>(slot)];
   label->setText(caption);
   label->setAccessibleName(caption);
-  const int picture = theory::pictureIndex(theory::chartColumn(slot), theory::chartRow(slot));
-  m_ui.imgChordDisp.at(picture)->setAccessibleName(caption);
+}
+
+// Screen readers name each picture by the chord it shows ("C M7: C E G B"); a picture showing no
+// chord (root key 0) by its plain design name.
+void frmMain::nameChartPictures(int rootKey) {
+  for (int slot = 0; slot < theory::kChartSlotCount; ++slot) {
+    const int picture = theory::pictureIndex(theory::chartColumn(slot), theory::chartRow(slot));
+    m_ui.imgChordDisp.at(picture)->setAccessibleName(
+        rootKey == 0 ? designCaption(slot)
+                     : QString::fromStdString(theory::chartPictureName(slot, rootKey)));
+  }
 }
 
 void frmMain::cmdDetChord_Click() {

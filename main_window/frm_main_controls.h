@@ -7,6 +7,7 @@
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMainWindow;
 class QMenu;
@@ -42,7 +43,8 @@ struct FrmMainControls {
   ChartMarkers* shpChordDisp = nullptr;
 
   QMenu* mnuDevice = nullptr;
-  std::vector<QAction*> device;  // entry 0 is the MIDI mapper
+  QActionGroup* deviceGroup = nullptr;  // the entries are radio items: one device is in use
+  std::vector<QAction*> device;         // entry 0 is the MIDI mapper
 };
 
 // Creates every control of `window` at its designed place, with its texts, fonts and colours,

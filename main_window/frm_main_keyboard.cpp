@@ -1,9 +1,12 @@
 // The keyboard: mouse and computer keys sound the keys, clicks toggle the selection.
 #include <QKeyEvent>
 #include <QTimer>
+#include <algorithm>
 
+#include "main_window/dial/dial.h"
 #include "main_window/disc.h"
 #include "main_window/frm_main.h"
+#include "main_window/pressable_label.h"
 #include "main_window/virtual_key.h"
 #include "theory/keyboard.h"
 
@@ -29,7 +32,21 @@ void frmMain::setSelection(const theory::Selection& selection) {
   m_selection = selection;
   for (int key = 1; key <= theory::kKeyCount; ++key) {
     m_ui.shpKeyPress[static_cast<std::size_t>(key)]->setVisible(m_selection.selected(key));
+    m_ui.lblKey[static_cast<std::size_t>(key)]->setChecked(m_selection.selected(key));
   }
+}
+
+// The keyboard's one place in the tab chain moves with the focus, so Tab leaves the keyboard
+// from the key last used.
+void frmMain::moveKeyFocus(int key, int step) {
+  const int next = std::clamp(key + step, 1, theory::kKeyCount);
+  if (next == key) return;
+  PressableLabel* from = m_ui.lblKey[static_cast<std::size_t>(key)];
+  PressableLabel* to = m_ui.lblKey[static_cast<std::size_t>(next)];
+  to->setFocusPolicy(Qt::TabFocus);
+  QWidget::setTabOrder(m_ui.dial1, to);
+  to->setFocus(Qt::TabFocusReason);
+  from->setFocusPolicy(Qt::NoFocus);
 }
 
 // A computer key acts like the mouse on its on-screen key: down is the press, up the release

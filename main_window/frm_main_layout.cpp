@@ -1,5 +1,6 @@
 // The window's controls outside the chart area: buttons, result frames, volume group, keyboard
 // and the "Devices" menu.
+#include <QActionGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -45,24 +46,23 @@ QPushButton* makeButton(QWidget* parent, const char* name, const layout::TwipRec
 QLabel* makeResultFrame(QWidget* parent, const char* frameName, const layout::TwipRect& frameRect,
                         const QString& title, const QString& toolTip, const char* labelName,
                         const layout::TwipRect& labelRect, const QString& caption,
-                        const QString& accessibleName, std::vector<QWidget*>& frames) {
+                        const QString& purpose, std::vector<QWidget*>& frames) {
   QGroupBox* frame = makeFrame(parent, QString::fromLatin1(frameName), frameRect, title);
   frame->setToolTip(toolTip);
   auto* label = place(new QLabel(caption, frame), labelName, labelRect);
   label->setFont(fonts::timesNewRoman(kResultPoints));
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setToolTip(toolTip);
-  label->setAccessibleName(accessibleName);
+  // A screen reader reads what the label shows; what it is for is its description.
+  label->setAccessibleDescription(purpose);
   frames.push_back(frame);
   return label;
 }
 
-QLabel* makeVolumeLabel(QWidget* parent, int index, const layout::TwipRect& rect,
-                        const QString& accessibleName) {
+QLabel* makeVolumeLabel(QWidget* parent, int index, const layout::TwipRect& rect) {
   auto* label =
       place(new QLabel(QStringLiteral("VOL"), parent), elementName("lblVol", index), rect);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  label->setAccessibleName(accessibleName);
   return label;
 }
 
@@ -84,6 +84,9 @@ void buildKeyboard(QWidget* parent, FrmMainControls& controls, std::vector<QWidg
     label->setLineWidth(1);
     label->setToolTip(QStringLiteral("Click here to select notes"));
     label->setAccessibleName(keyAccessibleName(key));
+    label->setCheckable(true);
+    // One key at a time is in the tab chain; the arrow keys move it along the keyboard.
+    label->setFocusPolicy(key == 1 ? Qt::TabFocus : Qt::NoFocus);
     setBackground(*label, black ? QColor(Qt::black) : parent->palette().color(QPalette::Base));
     controls.lblKey[key] = label;
     (black ? keys : whiteKeys).push_back(label);
@@ -123,9 +126,17 @@ FrmMainControls buildControls(QMainWindow& window) {
   window.setCentralWidget(client);
   window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  c.mnuDevice = window.menuBar()->addMenu(QStringLiteral("Devices"));
+  c.mnuDevice = window.menuBar()->addMenu(QStringLiteral("&Devices"));
   c.mnuDevice->setObjectName(QStringLiteral("mnuDevice"));
   c.mnuDevice->setToolTipsVisible(true);  // the whole name of a device shown elided
+  c.deviceGroup = new QActionGroup(c.mnuDevice);
+  // F10 opens the menu bar from the keyboard, as on other desktops.
+  auto* openMenus = new QAction(&window);
+  openMenus->setShortcut(Qt::Key_F10);
+  QObject::connect(openMenus, &QAction::triggered, &window, [&window, menu = c.mnuDevice] {
+    window.menuBar()->setActiveAction(menu->menuAction());
+  });
+  window.addAction(openMenus);
 
   c.cmdDetChord = makeButton(
       client, "cmdDetChord", layout::kDetChord, QStringLiteral("Determine Root"),
@@ -180,8 +191,10 @@ FrmMainControls buildControls(QMainWindow& window) {
   std::vector<QWidget*> keys;
   buildKeyboard(client, c, markers, keys);
 
-  c.lblVol[0] = makeVolumeLabel(client, 0, layout::kVolumeHeading, QStringLiteral("Volume"));
-  c.lblVol[1] = makeVolumeLabel(client, 1, layout::kVolumeLevel, QStringLiteral("Volume level"));
+  c.lblVol[0] = makeVolumeLabel(client, 0, layout::kVolumeHeading);
+  c.lblVol[0]->setAccessibleName(QStringLiteral("Volume"));
+  c.lblVol[1] = makeVolumeLabel(client, 1, layout::kVolumeLevel);
+  c.lblVol[1]->setAccessibleDescription(QStringLiteral("Volume level"));
 
   std::vector<QWidget*> order{c.cmdDetChord, c.cmdBuildChord, c.cmdPrint, c.cmdClear};
   order.insert(order.end(), frames.begin(), frames.end());
@@ -196,6 +209,7 @@ FrmMainControls buildControls(QMainWindow& window) {
   QWidget::setTabOrder(c.cmdBuildChord, c.cmdDetChord);
   QWidget::setTabOrder(c.cmdDetChord, c.cmdPrint);
   QWidget::setTabOrder(c.cmdPrint, c.dial1);
+  QWidget::setTabOrder(c.dial1, c.lblKey[1]);
   return c;
 }
 

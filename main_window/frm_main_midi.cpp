@@ -1,6 +1,7 @@
 // MIDI output: the "Devices" menu, sounding keys and chart chords, the volume dial, and the
 // guards that keep a note from hanging.
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -66,6 +67,7 @@ void frmMain::fillDeviceMenu() {
     action->setToolTip(name);
     action->setObjectName(elementName("device", entry));
     action->setCheckable(true);
+    action->setActionGroup(m_ui.deviceGroup);
     connect(action, &QAction::triggered, this, [this, entry] { device_Click(entry); });
     m_ui.device.push_back(action);
   }

@@ -1,10 +1,42 @@
 #include "main_window/pressable_label.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QTimer>
+
+#include "main_window/pressable_accessible.h"
 
 namespace tonalis {
 
-PressableLabel::PressableLabel(int index, QWidget* parent) : QLabel(parent), m_index(index) {}
+namespace {
+// Long enough to hear the note of a brief press.
+constexpr int kBriefPressMilliseconds = 250;
+}  // namespace
+
+PressableLabel::PressableLabel(int index, QWidget* parent) : QLabel(parent), m_index(index) {
+  installPressableAccessibility();
+}
+
+void PressableLabel::setChecked(bool checked) {
+  if (checked == m_checked) return;
+  m_checked = checked;
+  QAccessible::State changed;
+  changed.checked = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  QAccessible::updateAccessibility(&event);
+}
+
+void PressableLabel::pressBriefly() {
+  emit pressed(m_index);
+  QTimer::singleShot(kBriefPressMilliseconds, this, [this] {
+    emit released(m_index);
+    emit clicked(m_index);
+  });
+}
 
 void PressableLabel::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) m_leftDown = true;
@@ -18,6 +50,57 @@ void PressableLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !m_leftDown) return;
   m_leftDown = false;
   if (rect().contains(event->position().toPoint())) emit clicked(m_index);
+}
+
+// Space plays the focused label as the left button does; other keys go on to the window, whose
+// letter rows play the keyboard.
+void PressableLabel::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Space:
+      if (!event->isAutoRepeat() && !m_spaceDown) {
+        m_spaceDown = true;
+        emit pressed(m_index);
+      }
+      return;
+    case Qt::Key_Left:
+      emit focusStepRequested(m_index, -1);
+      return;
+    case Qt::Key_Right:
+      emit focusStepRequested(m_index, +1);
+      return;
+    default:
+      QLabel::keyPressEvent(event);
+  }
+}
+
+void PressableLabel::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+    QLabel::keyReleaseEvent(event);
+    return;
+  }
+  if (!m_spaceDown) return;
+  m_spaceDown = false;
+  emit released(m_index);
+  emit clicked(m_index);
+}
+
+// Space held while the focus moves away is let go here; there is no click.
+void PressableLabel::focusOutEvent(QFocusEvent* event) {
+  if (m_spaceDown) {
+    m_spaceDown = false;
+    emit released(m_index);
+  }
+  QLabel::focusOutEvent(event);
+}
+
+void PressableLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.rect = rect().adjusted(3, 3, -3, -3);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 }  // namespace tonalis

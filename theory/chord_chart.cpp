@@ -1,6 +1,7 @@
 #include "chord_chart.h"
 
 #include "keyboard.h"
+#include "note_names.h"
 
 namespace tonalis::theory {
 
@@ -84,6 +85,23 @@ std::vector<int> chartKeys(int slot, int rootKey) {
     keys.push_back(key <= kChartKeyCount ? key : key - kOctave);
   }
   return keys;
+}
+
+std::string chartPictureName(int slot, int rootKey) {
+  // The major triad's first symbol is empty; its name uses the first one that is written.
+  std::string_view symbol;
+  for (const std::string_view candidate : chordChart[slot].symbols) {
+    if (!candidate.empty()) {
+      symbol = candidate;
+      break;
+    }
+  }
+  std::string name = std::string(rootName(rootKey)) + " " + std::string(symbol) + ":";
+  for (const int key : chartKeys(slot, rootKey)) {
+    name += ' ';
+    name += noteName(key);
+  }
+  return name;
 }
 
 }  // namespace tonalis::theory

@@ -50,6 +50,10 @@ std::string chartFormula(int slot);
 // then "  |  " and the formula.
 std::string chartCaption(int slot, int rootKey);
 
+// What the picture of slot 0..29 shows on root key 1..12, in words: the root name, the slot's
+// first written symbol and the note names, e.g. "C M7: C E G B".
+std::string chartPictureName(int slot, int rootKey);
+
 // Chart keys 1..17 marked for slot 0..29 on root key 1..12, root first, in the order of the
 // chord's semitones; a note above key 17 is marked an octave lower.
 std::vector<int> chartKeys(int slot, int rootKey);

@@ -1,10 +1,12 @@
 #include "main_window/dial/dial.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "main_window/dial/dial_accessible.h"
 #include "main_window/dial/dial_geometry.h"
 
 namespace tonalis {
@@ -20,15 +22,23 @@ constexpr int kMaxDepth = 100;
 
 Dial::Dial(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
+  installDialAccessibility();
   // The program's one dial sets the volume; a host with another use renames it.
   setAccessibleName(tr("Volume"));
 }
 
 void Dial::setValue(int value) {
+  store(value);
+}
+
+bool Dial::store(int value) {
   const int clamped = std::clamp(value, 0, m_max);
-  if (clamped == m_value) return;
+  if (clamped == m_value) return false;
   m_value = clamped;
   update();
+  QAccessibleValueChangeEvent event(this, m_value);
+  QAccessible::updateAccessibility(&event);
+  return true;
 }
 
 void Dial::setMax(int max) {
@@ -47,12 +57,9 @@ void Dial::setColorLed(const QColor& color) {
   update();
 }
 
+// Every user gesture ends here.
 void Dial::turnTo(int value) {
-  const int clamped = std::clamp(value, 0, m_max);
-  if (clamped == m_value) return;
-  m_value = clamped;
-  update();
-  emit changed();
+  if (store(value)) emit changed();
 }
 
 void Dial::mousePressEvent(QMouseEvent* event) {

@@ -16,6 +16,8 @@ class Dial : public QWidget {
   int value() const { return m_value; }
   // Sets the value from the program; does not emit changed().
   void setValue(int value);
+  // Turns the dial as the user does: emits changed() when the value really moves.
+  void turnTo(int value);
 
   int max() const { return m_max; }
   void setMax(int max);
@@ -39,9 +41,8 @@ class Dial : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // Every user gesture ends here: clamps, stores, repaints and emits changed() only when the
-  // value really moves.
-  void turnTo(int value);
+  // Stores a clamped value, repaints and tells assistive technology; true when it moved.
+  bool store(int value);
   void drawKnob(QPainter& painter) const;
   void drawLed(QPainter& painter) const;
   void drawFocusRing(QPainter& painter) const;

@@ -1,0 +1,26 @@
+// What assistive technology sees of a key or a chart picture: a button, a toggle for a key
+// (checked while it is selected), with a press action that plays it briefly.
+#pragma once
+
+#include <QAccessibleWidget>
+
+namespace tonalis {
+
+class PressableLabel;
+
+class PressableAccessible : public QAccessibleWidget {
+ public:
+  explicit PressableAccessible(PressableLabel* label);
+
+  QAccessible::State state() const override;
+  QStringList actionNames() const override;
+  void doAction(const QString& actionName) override;
+
+ private:
+  PressableLabel* label() const;
+};
+
+// Makes every PressableLabel use PressableAccessible; safe to call any number of times.
+void installPressableAccessibility();
+
+}  // namespace tonalis
