@@ -1,11 +1,12 @@
 #include "main_window/qt_page_printer.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include "main_window/pdf_save_path.h"
 
 namespace tonalis {
 
@@ -38,7 +39,7 @@ std::optional<QString> QtPagePrinter::print(const QImage& page) {
 
 QString QtPagePrinter::choosePdfFile() {
   return QFileDialog::getSaveFileName(m_dialogParent, QStringLiteral("Save Chart as PDF"),
-                                      QDir::home().filePath(QStringLiteral("Chord chart.pdf")),
+                                      proposedPdfPath(pdfFoldersHere()),
                                       QStringLiteral("PDF files (*.pdf)"));
 }
 
