@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <memory>
 
+#include "app/quit_on_signals.h"
 #include "app/soundfont_choice.h"
 #include "main_window/frm_main.h"
 #include "main_window/qt_message_box.h"
@@ -25,6 +26,11 @@ int main(int argc, char* argv[]) {
   tonalis::QtMessageBox messages;
   tonalis::QtPagePrinter printer;
   std::unique_ptr<tonalis::frmMain> window;
+  // Ctrl+C, kill or a closed terminal end the program as a closed window does, splash or not.
+  const tonalis::QuitOnSignals quitOnSignals([&] {
+    if (window) window->close();
+    QApplication::quit();
+  });
 
   tonalis::frmSplash splash(
       [&] {
