@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <memory>
 
+#include "app/quit_on_signals.h"
+#include "app/soundfont_choice.h"
 #include "main_window/frm_main.h"
 #include "main_window/qt_message_box.h"
 #include "main_window/qt_page_printer.h"
@@ -16,7 +18,7 @@ int main(int argc, char* argv[]) {
   // Made before any other thread runs: opening the MIDI systems sets process-wide settings
   // (environment variables that keep a JACK server from being started behind the user's back).
   // It outlives the window that closes it.
-  tonalis::midi::SystemMidiOutput output;
+  tonalis::midi::SystemMidiOutput output(tonalis::chosenSoundFontSearch());
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tonalis"));
   QApplication::setWindowIcon(tonalis::appIcon());
@@ -24,6 +26,11 @@ int main(int argc, char* argv[]) {
   tonalis::QtMessageBox messages;
   tonalis::QtPagePrinter printer;
   std::unique_ptr<tonalis::frmMain> window;
+  // Ctrl+C, kill or a closed terminal end the program as a closed window does, splash or not.
+  const tonalis::QuitOnSignals quitOnSignals([&] {
+    if (window) window->close();
+    QApplication::quit();
+  });
 
   tonalis::frmSplash splash(
       [&] {

@@ -23,14 +23,16 @@ namespace {
 
 constexpr std::size_t kMaxChordNotes = 5;  // one MIDI channel each, 1..5
 
-// The code alone tells a musician nothing; what it means follows on a line of its own.
-QString openFailureMessage(int code) {
+// The code alone tells a musician nothing; what it means follows on a line of its own, then
+// what the output knows about this failure.
+QString openFailureMessage(int code, const std::string& detail) {
   QString message = QStringLiteral("Couldn't open midi out, rc = ") + QString::number(code);
   const std::string_view meaning = midi::resultMeaning(code);
   if (!meaning.empty()) {
     message += QStringLiteral("\n\n") +
                QString::fromUtf8(meaning.data(), static_cast<qsizetype>(meaning.size()));
   }
+  if (!detail.empty()) message += QStringLiteral("\n\n") + QString::fromStdString(detail);
   return message;
 }
 
@@ -88,7 +90,7 @@ void frmMain::device_Click(int entry) {
   m_state.midiRc = m_output.open(m_state.curDevice);
   m_outputClosed = false;
   if (m_state.midiRc != midi::kOk) {
-    m_messages.show(openFailureMessage(m_state.midiRc));
+    m_messages.show(openFailureMessage(m_state.midiRc, m_output.failureDetail()));
     return;
   }
   m_state.hMidiOut = &m_output;

@@ -1,13 +1,21 @@
 #include "main_window/qt_page_printer.h"
 
-#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
+#include <QTemporaryDir>
+
+#include "main_window/cups_print_job.h"
+#include "main_window/pdf_save_path.h"
 
 namespace tonalis {
+namespace {
+
+constexpr const char* kDocumentName = "Tonalis chord chart";
+
+}  // namespace
 
 bool paintLandscapePage(QPrinter& printer, const QImage& page) {
   // The chart is wider than tall, so a landscape page takes it whole.
@@ -25,20 +33,25 @@ bool paintLandscapePage(QPrinter& printer, const QImage& page) {
 }
 
 std::optional<QString> QtPagePrinter::print(const QImage& page) {
-  const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-  if (defaultPrinter.isNull()) return QStringLiteral("No printer is available.");
-  QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-  printer.setDocName(QStringLiteral("Tonalis chord chart"));
-  if (!paintLandscapePage(printer, page)) {
-    return QStringLiteral("The printer \"%1\" did not accept the page.")
-        .arg(defaultPrinter.printerName());
+  const std::string printer = defaultPrinterName();
+  if (printer.empty()) return QStringLiteral("No printer is available.");
+  // The print service takes the page as a PDF file, and answers whether it took the job.
+  const QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("chord chart.pdf"));
+  if (!folder.isValid() || savePdf(page, file)) {
+    return QStringLiteral("The page could not be prepared for the printer.");
+  }
+  if (const std::optional<std::string> refusal =
+          submitPrintJob(printer, QFile::encodeName(file).toStdString(), kDocumentName)) {
+    return QStringLiteral("The printer \"%1\" did not take the job: %2")
+        .arg(QString::fromStdString(printer), QString::fromStdString(*refusal));
   }
   return std::nullopt;
 }
 
 QString QtPagePrinter::choosePdfFile() {
   return QFileDialog::getSaveFileName(m_dialogParent, QStringLiteral("Save Chart as PDF"),
-                                      QDir::home().filePath(QStringLiteral("Chord chart.pdf")),
+                                      proposedPdfPath(pdfFoldersHere()),
                                       QStringLiteral("PDF files (*.pdf)"));
 }
 
@@ -46,7 +59,7 @@ std::optional<QString> QtPagePrinter::savePdf(const QImage& page, const QString&
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
-  printer.setDocName(QStringLiteral("Tonalis chord chart"));
+  printer.setDocName(QString::fromLatin1(kDocumentName));
   // QPrinter reports an unwritable file only by leaving it missing or empty.
   if (!paintLandscapePage(printer, page) || QFileInfo(path).size() == 0) {
     return QStringLiteral("The file \"%1\" could not be written.").arg(path);

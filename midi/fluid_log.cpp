@@ -56,6 +56,16 @@ void FluidErrorCapture::keep(std::string error) {
   m_errors.push_back(std::move(error));
 }
 
+std::size_t FluidErrorCapture::errorCount() const {
+  const std::lock_guard lock(g_logMutex);
+  return m_errors.size();
+}
+
+std::string FluidErrorCapture::firstErrorSince(std::size_t mark) const {
+  const std::lock_guard lock(g_logMutex);
+  return mark < m_errors.size() ? m_errors[mark] : std::string();
+}
+
 void FluidErrorCapture::reportKept() {
   const std::lock_guard lock(g_logMutex);
   for (const std::string& error : m_errors) reportError(kSource, error);

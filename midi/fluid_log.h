@@ -2,6 +2,7 @@
 // and chatter are dropped.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ class FluidErrorCapture {
 
   // Keeps a failure of this program's own that belongs with FluidSynth's.
   void keep(std::string error);
+  // How many errors are kept so far: a mark for firstErrorSince().
+  std::size_t errorCount() const;
+  // The first error kept after `mark` was taken; empty if none.
+  std::string firstErrorSince(std::size_t mark) const;
   // Reports what was kept, then forgets it.
   void reportKept();
 

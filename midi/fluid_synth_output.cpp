@@ -38,7 +38,9 @@ FluidSynthOutput::FluidSynthOutput(std::unique_ptr<FluidSynthesizer> synthesizer
 
 Opened<FluidSynthOutput> FluidSynthOutput::open(const SoundFontSearch& search) {
   Opened<FluidSynthesizer> synthesizer = FluidSynthesizer::create(search);
-  if (!synthesizer.value) return Opened<FluidSynthOutput>::failure(synthesizer.code);
+  if (!synthesizer.value) {
+    return Opened<FluidSynthOutput>::failure(synthesizer.code, std::move(synthesizer.detail));
+  }
 
   quietSoundServers();
   fluid_settings_t* settings = synthesizer.value->settings();

@@ -10,7 +10,8 @@ namespace tonalis::midi {
 
 class FluidSynthOutput final : public MessageSink {
  public:
-  // kNoSoundFont without a usable soundfont, kNoDriver when no sound system starts.
+  // kNoSoundFont or kBadSoundFont without a usable soundfont, kNoDriver when no sound system
+  // starts.
   static Opened<FluidSynthOutput> open(const SoundFontSearch& search);
 
   int send(const ChannelMessage& message) override;

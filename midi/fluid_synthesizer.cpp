@@ -57,19 +57,29 @@ Opened<FluidSynthesizer> FluidSynthesizer::create(const SoundFontSearch& search)
     errors.reportKept();
     return Opened<FluidSynthesizer>::failure(kNoDriver);
   }
+  // The first file that did not load is the one to name: the user's own choice comes first.
+  std::string firstFailure;
   for (const std::filesystem::path& candidate : candidates) {
     // Checked first: handing FluidSynth a file of another kind makes its loaders print.
     if (!fluid_is_soundfont(candidate.c_str())) {
       errors.keep("not a SoundFont file: " + candidate.string());
+      if (firstFailure.empty()) firstFailure = candidate.string() + ": not a SoundFont file";
       continue;
     }
+    const std::size_t mark = errors.errorCount();
     if (fluid_synth_sfload(synth.get(), candidate.c_str(), 1) != FLUID_FAILED) {
       return {std::unique_ptr<FluidSynthesizer>(
           new FluidSynthesizer(std::move(settings), std::move(synth), candidate))};
     }
+    // FluidSynth's first complaint says what is wrong with the file; the ones after it come
+    // from the other loaders it tries and from giving up.
+    if (firstFailure.empty()) {
+      const std::string reason = errors.firstErrorSince(mark);
+      firstFailure = candidate.string() + ": " + (reason.empty() ? "it did not load" : reason);
+    }
   }
   errors.reportKept();
-  return Opened<FluidSynthesizer>::failure(kNoSoundFont);
+  return Opened<FluidSynthesizer>::failure(kBadSoundFont, firstFailure);
 }
 
 int FluidSynthesizer::send(const ChannelMessage& message) {

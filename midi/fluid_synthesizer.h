@@ -14,7 +14,8 @@ namespace tonalis::midi {
 
 class FluidSynthesizer final : public MessageSink {
  public:
-  // Loads the first candidate of `search` that FluidSynth accepts; kNoSoundFont if none.
+  // Loads the first candidate of `search` that FluidSynth accepts: kNoSoundFont when there is
+  // no candidate, kBadSoundFont naming the first file that failed and why when none loads.
   static Opened<FluidSynthesizer> create(const SoundFontSearch& search);
 
   int send(const ChannelMessage& message) override;

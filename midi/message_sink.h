@@ -3,6 +3,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "midi/midi_output.h"
 #include "midi/short_message.h"
@@ -16,13 +18,17 @@ class MessageSink {
   virtual int send(const ChannelMessage& message) = 0;
 };
 
-// The outcome of opening something: the object, or the ResultCode saying why there is none.
+// The outcome of opening something: the object, or the ResultCode saying why there is none,
+// with what else is known about the failure for the user.
 template <class T>
 struct Opened {
   std::unique_ptr<T> value;
   int code = kOk;
+  std::string detail = {};
 
-  static Opened failure(int failureCode) { return {nullptr, failureCode}; }
+  static Opened failure(int failureCode, std::string failureDetail = {}) {
+    return {nullptr, failureCode, std::move(failureDetail)};
+  }
 };
 
 }  // namespace tonalis::midi

@@ -20,6 +20,7 @@ enum ResultCode : int {
   kNoDriver = 6,       // the sound system or synthesizer could not start
   kNoMemory = 7,
   kNoSoundFont = 8,        // no General MIDI soundfont was found
+  kBadSoundFont = 9,       // soundfonts were found but none loaded: damaged or of another kind
   kInvalidParameter = 11,  // not a well-formed short message
 };
 
@@ -33,6 +34,9 @@ class MidiOutput {
   // Opens device `id` (kMidiMapper for the default output); closes any output open before.
   virtual int open(int id) = 0;
   virtual int close() = 0;
+  // What the last open that failed knows beyond its code, in words for the user (the file
+  // that did not load and why, say); empty when there is nothing more to say.
+  virtual std::string failureDetail() const { return {}; }
   // Sends a packed short message: status in the low byte, then note, then velocity.
   virtual int shortMessage(std::uint32_t message) = 0;
 };

@@ -27,6 +27,9 @@ constexpr std::string_view resultMeaning(int code) {
     case kNoSoundFont:
       return "No General MIDI soundfont was found in /usr/share/sounds/sf2 or "
              "/usr/share/soundfonts: keys and chords stay silent until a device opens.";
+    case kBadSoundFont:
+      return "The soundfont could not be loaded: the file is damaged or is not a SoundFont "
+             "file. Keys and chords stay silent until a device opens.";
     case kInvalidParameter:
       return "The message was not a valid MIDI message.";
     default:

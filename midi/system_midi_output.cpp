@@ -25,15 +25,17 @@ std::string SystemMidiOutput::deviceName(int id) {
 
 int SystemMidiOutput::open(int id) {
   close();
+  m_failureDetail.clear();
   if (id != kMidiMapper && (id < 0 || id >= deviceCount())) return kBadDeviceId;
   Opened<MessageSink> opened;
   if (id == kMidiMapper) {
     Opened<FluidSynthOutput> synth = FluidSynthOutput::open(m_soundFonts);
-    opened = {std::move(synth.value), synth.code};
+    opened = {std::move(synth.value), synth.code, std::move(synth.detail)};
   } else {
     opened = openOutputPort(m_ports[static_cast<std::size_t>(id)]);
   }
   m_output = std::move(opened.value);
+  m_failureDetail = std::move(opened.detail);
   return opened.code;
 }
 

@@ -26,12 +26,14 @@ class SystemMidiOutput final : public MidiOutput {
   // Stops the notes still sounding on the output, then closes it.
   int close() override;
   int shortMessage(std::uint32_t message) override;
+  std::string failureDetail() const override { return m_failureDetail; }
 
  private:
   std::vector<OutputPortInfo> m_ports;
   SoundFontSearch m_soundFonts;
   std::unique_ptr<MessageSink> m_output;
   SoundingNotes m_sounding;
+  std::string m_failureDetail;
 };
 
 }  // namespace tonalis::midi

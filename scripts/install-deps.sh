@@ -11,6 +11,8 @@ packages=(
   jackd2 libjack-jackd2-dev
   fonts-liberation poppler-utils
   fonts-urw-base35 desktop-file-utils
+  libcups2-dev cups-daemon cups-client
+  xvfb xdotool
 )
 
 missing=()

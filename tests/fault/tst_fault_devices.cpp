@@ -1,6 +1,8 @@
 // Outputs that do not open: a device that refuses, and the built-in synthesizer without a
 // soundfont. The user is told the code once, and the window keeps working without sound.
 #include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "main_window/window_harness.h"
 #include "midi/system_midi_output.h"
@@ -55,20 +57,43 @@ class TstFaultDevices : public QObject {
     QVERIFY(showChartOfG(h.window));
   }
 
-  // No soundfont anywhere: "MIDI Mapper" fails at load with its code, and the window works.
+  // No soundfont anywhere, or only a damaged one: "MIDI Mapper" fails at load with its code and
+  // what went wrong, and the window works.
+  void builtInSynthesizerWithoutSoundFont_data() {
+    QTest::addColumn<bool>("damaged");
+    QTest::addColumn<QString>("meaning");
+    QTest::newRow("none") << false
+                          << QStringLiteral(
+                                 "rc = 8\n\nNo General MIDI soundfont was found in "
+                                 "/usr/share/sounds/sf2 or /usr/share/soundfonts: keys and chords "
+                                 "stay silent until a device opens.");
+    QTest::newRow("damaged") << true
+                             << QStringLiteral(
+                                    "rc = 9\n\nThe soundfont could not be loaded: the file is "
+                                    "damaged or is not a SoundFont file. Keys and chords stay "
+                                    "silent until a device opens.\n\n%1: SoundFont file size "
+                                    "mismatch");
+  }
   void builtInSynthesizerWithoutSoundFont() {
-    midi::SystemMidiOutput output{midi::SoundFontSearch{}};
+    QFETCH(bool, damaged);
+    QFETCH(QString, meaning);
+    QTemporaryDir folder;
+    const QString truncated = folder.filePath(QStringLiteral("truncated.sf2"));
+    midi::SoundFontSearch search;
+    if (damaged) {
+      QVERIFY(QFile::copy(QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"), truncated));
+      QFile file(truncated);
+      QVERIFY(file.resize(file.size() / 2));
+      search.push_back(truncated.toStdString());
+      meaning = meaning.arg(truncated);
+    }
+    midi::SystemMidiOutput output{search};
     RecordingMessageBox messages;
     RecordingPagePrinter printer;
     frmMain window(output, messages, printer);
     window.load();
     window.show();
-    QCOMPARE(
-        messages.texts(),
-        QStringList{QStringLiteral(
-            "Couldn't open midi out, rc = 8\n\nNo General MIDI soundfont was found in "
-            "/usr/share/sounds/sf2 or /usr/share/soundfonts: keys and chords stay silent until "
-            "a device opens.")});
+    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Couldn't open midi out, ") + meaning});
     QVERIFY(window.findChild<QAction*>(QStringLiteral("device(0)"))->isChecked());
 
     auto* key = window.findChild<QWidget*>(QStringLiteral("lblKey(1)"));
@@ -79,7 +104,7 @@ class TstFaultDevices : public QObject {
     QTest::mousePress(picture, Qt::LeftButton);
     QTest::mouseRelease(picture, Qt::LeftButton);
     QCOMPARE(messages.texts().size(), 1);
-    QCOMPARE(window.state().midiRc, int(midi::kNoSoundFont));
+    QCOMPARE(window.state().midiRc, damaged ? int(midi::kBadSoundFont) : int(midi::kNoSoundFont));
     window.close();
   }
 };

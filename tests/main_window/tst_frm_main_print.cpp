@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "main_window/pdf_save_path.h"
 #include "main_window/qt_page_printer.h"
 #include "window_harness.h"
 
@@ -181,6 +182,37 @@ class TstFrmMainPrint : public QObject {
     QVERIFY(!page.isNull());
     QVERIFY(page.width() > page.height());
     QVERIFY(greenPixels(page) > 100);
+  }
+
+  void pdfIsProposedInAFolderOfTheUser_data() {
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("documents");
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("home") << "/home/ann"
+                          << "/home/ann/Documents"
+                          << "/home/ann/Chord chart.pdf";
+    QTest::newRow("no home") << ""
+                             << "/srv/docs"
+                             << "/srv/docs/Chord chart.pdf";
+    QTest::newRow("no home, no documents") << ""
+                                           << ""
+                                           << "/work/here/Chord chart.pdf";
+  }
+  void pdfIsProposedInAFolderOfTheUser() {
+    QFETCH(QString, home);
+    QFETCH(QString, documents);
+    QFETCH(QString, proposed);
+    QCOMPARE(proposedPdfPath({home, documents, QStringLiteral("/work/here")}), proposed);
+  }
+
+  // Without HOME, Qt's home folder is the root folder; the proposal must not land there.
+  void pdfIsNotProposedInTheRootFolderWithoutHome() {
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("HOME");
+    const QString proposed = proposedPdfPath(pdfFoldersHere());
+    qputenv("HOME", home);
+    QVERIFY2(QFileInfo(proposed).absolutePath() != QStringLiteral("/"), qPrintable(proposed));
+    QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("Chord chart.pdf"));
   }
 
   void pdfInAMissingFolderIsAFailure() {

@@ -11,6 +11,7 @@
 #include <numbers>
 
 #include "midi/fluid_synth_output.h"
+#include "midi/system_midi_output.h"
 
 namespace tonalis::midi {
 namespace {
@@ -170,7 +171,9 @@ TEST_F(SoundFontFiles, NoSoundFontFound) {
 TEST_F(SoundFontFiles, BrokenSoundFontsAreSkipped) {
   const auto broken = makeFile("broken.sf2");
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(FluidSynthesizer::create({broken}).code, kNoSoundFont);
+  const Opened<FluidSynthesizer> failed = FluidSynthesizer::create({broken});
+  EXPECT_EQ(failed.code, kBadSoundFont);
+  EXPECT_EQ(failed.detail, broken.string() + ": not a SoundFont file");
   EXPECT_THAT(::testing::internal::GetCapturedStderr(), StartsWith("tonalis: "));
 
   ::testing::internal::CaptureStderr();
@@ -179,6 +182,32 @@ TEST_F(SoundFontFiles, BrokenSoundFontsAreSkipped) {
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
   ASSERT_EQ(opened.code, kOk);
   EXPECT_EQ(opened.value->soundFont(), defaultSoundFontSearch().front());
+}
+
+// A soundfont cut short (an interrupted download or copy) is damaged, not missing: the failure
+// names the first such file and FluidSynth's reason, and reaches the user through the output.
+TEST_F(SoundFontFiles, TruncatedSoundFontIsReportedAsDamaged) {
+  const std::filesystem::path whole = defaultSoundFontSearch().front();
+  const auto truncated = m_directory / "truncated.sf2";
+  const auto alsoTruncated = m_directory / "nested" / "also-truncated.sf2";
+  for (const auto& copy : {truncated, alsoTruncated}) {
+    std::filesystem::copy_file(whole, copy);
+    std::filesystem::resize_file(copy, std::filesystem::file_size(copy) / 2);
+  }
+  const std::string expected = truncated.string() + ": SoundFont file size mismatch";
+
+  ::testing::internal::CaptureStderr();
+  const Opened<FluidSynthesizer> failed = FluidSynthesizer::create({truncated, alsoTruncated});
+  EXPECT_EQ(failed.code, kBadSoundFont);
+  EXPECT_EQ(failed.detail, expected);
+
+  SystemMidiOutput output({truncated, alsoTruncated});
+  EXPECT_EQ(output.open(kMidiMapper), kBadSoundFont);
+  EXPECT_EQ(output.failureDetail(), expected);
+  // A later open that fails for another reason does not repeat the old detail.
+  EXPECT_EQ(output.open(output.deviceCount()), kBadDeviceId);
+  EXPECT_EQ(output.failureDetail(), "");
+  ::testing::internal::GetCapturedStderr();
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+#include "main_window/pdf_save_path.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace tonalis {
+
+QString proposedPdfPath(const PdfFolders& folders) {
+  const QString& folder = !folders.home.isEmpty()        ? folders.home
+                          : !folders.documents.isEmpty() ? folders.documents
+                                                         : folders.current;
+  return QDir(folder).filePath(QStringLiteral("Chord chart.pdf"));
+}
+
+PdfFolders pdfFoldersHere() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return {
+      .home = qEnvironmentVariable("HOME"),
+      .documents = QFileInfo(documents).isDir() ? documents : QString(),
+      .current = QDir::currentPath(),
+  };
+}
+
+}  // namespace tonalis
