@@ -1,6 +1,7 @@
 // The keyboard: mouse and computer keys sound the keys, clicks toggle the selection.
 #include <QKeyEvent>
 
+#include "main_window/chord_readout.h"
 #include "main_window/disc.h"
 #include "main_window/frm_main.h"
 #include "main_window/virtual_key.h"
@@ -29,6 +30,7 @@ void frmMain::setSelection(const theory::Selection& selection) {
   for (int key = 1; key <= theory::kKeyCount; ++key) {
     m_ui.shpKeyPress[static_cast<std::size_t>(key)]->setVisible(m_selection.selected(key));
   }
+  showChordReading(*m_ui.lblChordReading, m_selection);
 }
 
 // A computer key acts like the mouse on its on-screen key: down is the press, up the release
