@@ -63,7 +63,10 @@ std::optional<int> noteOf(const NoteName& name, std::optional<int> previous) {
 }
 
 std::string quoted(std::string_view token) {
-  return "\"" + std::string(token) + "\"";
+  std::string text(1, '"');
+  text += token;
+  text += '"';
+  return text;
 }
 
 }  // namespace
