@@ -1,6 +1,7 @@
 // Renders the main window offscreen with the chart of C shown and saves it as a PNG file:
-//   QT_QPA_PLATFORM=offscreen tonalis-screenshot docs/window.png
-// Key 1 and "Show Chords" are clicked through the window's own event handling.
+//   QT_QPA_PLATFORM=offscreen tonalis-screenshot docs/window.png [KEY...]
+// Key 1 and "Show Chords" are clicked through the window's own event handling, then each KEY
+// (key index 1..24) in turn, so that the chord readout names what they select.
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -46,8 +47,8 @@ void leftClick(QWidget* widget) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUT.png\n", argv[0]);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s OUT.png [KEY...]\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -63,6 +64,15 @@ int main(int argc, char* argv[]) {
 
   leftClick(window.findChild<QWidget*>(QStringLiteral("lblKey(1)")));
   leftClick(window.findChild<QPushButton*>(QStringLiteral("cmdBuildChord")));
+  for (int i = 2; i < argc; ++i) {
+    auto* key = window.findChild<QWidget*>(
+        QStringLiteral("lblKey(%1)").arg(QString::fromLocal8Bit(argv[i])));
+    if (key == nullptr) {
+      std::fprintf(stderr, "no key %s\n", argv[i]);
+      return 2;
+    }
+    leftClick(key);
+  }
   QApplication::processEvents();
 
   if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {

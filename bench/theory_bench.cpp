@@ -1,4 +1,5 @@
-// Speed of the music logic: recognition, identification over every selection, a chart build.
+// Speed of the music logic: recognition, identification and the chord reader over every
+// selection, a chart build.
 #include <benchmark/benchmark.h>
 
 #include <bit>
@@ -7,8 +8,10 @@
 
 #include "theory/chord_chart.h"
 #include "theory/chord_patterns.h"
+#include "theory/chord_reader.h"
 #include "theory/identification.h"
 #include "theory/keyboard.h"
+#include "theory/reading_text.h"
 
 namespace {
 
@@ -60,6 +63,26 @@ void BM_IdentifyEverySelection(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(selections.size()));
 }
 BENCHMARK(BM_IdentifyEverySelection)->Unit(benchmark::kMillisecond);
+
+// The reader as the readout uses it: every reading of every selection, spelled as symbols.
+void BM_ReadEverySelection(benchmark::State& state) {
+  std::vector<std::vector<int>> chords;
+  for (const auto& keys : chordSelections()) {
+    std::vector<int>& pitches = chords.emplace_back();
+    for (const int key : keys) pitches.push_back(key + 59);  // key 1 is MIDI note 60
+  }
+  for (auto _ : state) {
+    std::size_t characters = 0;
+    for (const auto& pitches : chords) {
+      characters += tonalis::theory::joinedSymbols(tonalis::theory::readChord(pitches), " | ",
+                                                   tonalis::theory::Accidentals::Modern)
+                        .size();
+    }
+    benchmark::DoNotOptimize(characters);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chords.size()));
+}
+BENCHMARK(BM_ReadEverySelection)->Unit(benchmark::kMillisecond);
 
 void BM_BuildChart(benchmark::State& state) {
   int root = 1;

@@ -30,6 +30,7 @@ struct FrmMainControls {
   QLabel* lblChordName = nullptr;
   QLabel* lblNotes = nullptr;
   QLabel* lblChordSymbol = nullptr;
+  QLabel* lblChordReading = nullptr;
   Dial* dial1 = nullptr;
   QProgressBar* pgbVolume = nullptr;
   std::array<QLabel*, 2> lblVol{};

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "main_window/dial/dial.h"
+#include "main_window/chord_readout.h"
 #include "main_window/disc.h"
 #include "main_window/frm_main.h"
 #include "main_window/pressable_label.h"
@@ -34,6 +35,7 @@ void frmMain::setSelection(const theory::Selection& selection) {
     m_ui.shpKeyPress[static_cast<std::size_t>(key)]->setVisible(m_selection.selected(key));
     m_ui.lblKey[static_cast<std::size_t>(key)]->setChecked(m_selection.selected(key));
   }
+  showChordReading(*m_ui.lblChordReading, m_selection);
 }
 
 // The keyboard's one place in the tab chain moves with the focus, so Tab leaves the keyboard

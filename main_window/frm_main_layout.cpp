@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "main_window/chart_area.h"
+#include "main_window/chord_readout.h"
 #include "main_window/design_fonts.h"
 #include "main_window/dial/dial.h"
 #include "main_window/disc.h"
@@ -171,6 +172,7 @@ FrmMainControls buildControls(QMainWindow& window) {
   c.picChordDisplay = chartBox;
   setBackground(*chartBox, Qt::white);
   buildChartArea(*chartBox, c);
+  c.lblChordReading = makeChordReadout(client);
 
   c.dial1 = place(new Dial(client), QStringLiteral("Dial1"), layout::kDial);
   c.dial1->setMax(127);

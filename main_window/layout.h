@@ -46,6 +46,8 @@ inline constexpr TwipRect kDial{2820, 240, 615, 615};
 inline constexpr TwipRect kVolumeBar{3000, 1050, 255, 990};
 inline constexpr TwipRect kVolumeHeading{2880, 0, 495, 255};
 inline constexpr TwipRect kVolumeLevel{2760, 840, 735, 255};
+// The chord readout in the white strip between the chart box (bottom 14025) and the client edge.
+inline constexpr TwipRect kChordReading{240, 14040, 14895, 420};
 
 // The five tick lines beside the volume bar run from x 2880 to x 3360.
 inline constexpr int kTickLeft = 2880;

@@ -1,5 +1,5 @@
-# Installs the build tree into a scratch prefix and checks that the program, its icons and its
-# desktop entry land where desktops look for them.
+# Installs the build tree into a scratch prefix and checks that the program, the command-line
+# chord reader beside it, its icons and its desktop entry land where desktops look for them.
 # Expects BUILD_DIR, PREFIX, EXPECT_PROGRAM (0 or 1) and DESKTOP_FILE_VALIDATE.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -13,7 +13,7 @@ set(expected
   share/icons/hicolor/32x32/apps/tonalis.png
   share/applications/tonalis.desktop)
 if(EXPECT_PROGRAM)
-  list(APPEND expected bin/tonalis)
+  list(APPEND expected bin/tonalis bin/tonalis-chord)
 endif()
 foreach(path IN LISTS expected)
   if(NOT EXISTS "${PREFIX}/${path}")

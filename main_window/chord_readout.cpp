@@ -1,0 +1,52 @@
+#include "main_window/chord_readout.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+#include "main_window/design_fonts.h"
+#include "main_window/layout.h"
+#include "main_window/placement.h"
+#include "theory/chord_reader.h"
+#include "theory/reading_text.h"
+
+namespace tonalis {
+
+namespace {
+
+constexpr qreal kReadoutPoints = 12;
+// More readings than this are rare and would only repeat the same notes in rarer words.
+constexpr std::size_t kShownReadings = 5;
+constexpr std::string_view kSeparator = " · ";
+
+// ♭ and ♯ where the label's font has them, b and # where it does not.
+theory::Accidentals accidentalsFor(const QLabel& label) {
+  const QFontMetrics metrics(label.font());
+  const bool hasSigns = metrics.inFontUcs4(U'\u266D') && metrics.inFontUcs4(U'\u266F');
+  return hasSigns ? theory::Accidentals::Modern : theory::Accidentals::Plain;
+}
+
+}  // namespace
+
+QLabel* makeChordReadout(QWidget* client) {
+  auto* readout =
+      place(new QLabel(client), QStringLiteral("lblChordReading"), layout::kChordReading);
+  readout->setFont(fonts::timesNewRoman(kReadoutPoints));
+  readout->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  readout->setAccessibleName(QStringLiteral("Chord reading"));
+  readout->setToolTip(QStringLiteral("Names of the chord the selected keys form, the best first"));
+  return readout;
+}
+
+void showChordReading(QLabel& readout, const theory::Selection& selection) {
+  const std::vector<theory::ChordReading> readings = theory::readSelection(selection);
+  const theory::Accidentals accidentals = accidentalsFor(readout);
+  readout.setText(QString::fromStdString(
+      theory::joinedSymbols(readings, kSeparator, accidentals, kShownReadings)));
+  QStringList names;
+  for (std::size_t i = 0; i < readings.size() && i < kShownReadings; ++i) {
+    names.append(QString::fromStdString(theory::nameOf(readings[i], accidentals)));
+  }
+  readout.setAccessibleDescription(names.join(QStringLiteral("; ")));
+}
+
+}  // namespace tonalis

@@ -1,0 +1,49 @@
+# Runs tonalis-chord on a few inputs and checks what it prints and how it exits.
+# Expects TOOL (the program) and WORK_DIR (for the batch input file).
+
+# Runs the tool with `input_file` (or nothing) on standard input and the remaining arguments.
+function(run_tool input_file)
+  if(input_file)
+    set(input INPUT_FILE ${input_file})
+  endif()
+  execute_process(COMMAND ${TOOL} ${ARGN} ${input}
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code)
+  set(out "${out}" PARENT_SCOPE)
+  set(err "${err}" PARENT_SCOPE)
+  set(code "${code}" PARENT_SCOPE)
+endfunction()
+
+function(expect what actual expected)
+  if(NOT actual STREQUAL expected)
+    message(FATAL_ERROR "${what}: expected\n[${expected}]\nbut got\n[${actual}]")
+  endif()
+endfunction()
+
+# One chord as names and as numbers: the readings, best first, one per line.
+run_tool("" C4 E4 G4 A4)
+expect("names" "${code}:${out}" "0:C6\nAm7/C\n")
+run_tool("" 64 67 69 72)
+expect("numbers" "${code}:${out}" "0:Am7/E\nC6/E\n")
+run_tool("" --plain Eb4 G4 Bb4 Db5)
+expect("plain accidentals" "${code}:${out}" "0:Eb7\nGdim/Eb\n")
+run_tool("" 0 127)
+expect("the whole MIDI range" "${code}:${out}" "0:C5\nperfect fifth plus ten octaves\n")
+
+# Bad single chords: a message on standard error, exit code 2, nothing on standard output.
+foreach(bad "C4;H4" "60;128" "C4")
+  run_tool("" ${bad})
+  expect("bad input ${bad}" "${code}:${out}" "2:")
+  if(err STREQUAL "")
+    message(FATAL_ERROR "bad input ${bad}: no message on standard error")
+  endif()
+endforeach()
+
+# A batch: one line per chord, readings joined by " | "; a bad line is reported with its line
+# number and answered with an empty line, the others are answered all the same.
+file(WRITE ${WORK_DIR}/batch.txt "C E G\n60 64 70 74\nC4 X4\nG2 D3\n\nC C# D\nE4 G4 C5\n")
+run_tool(${WORK_DIR}/batch.txt)
+expect("batch output" "${out}" "C\nC9no5\n\nG5 | perfect fifth\n\n\nC/E\n")
+expect("batch exit code" "${code}" "2")
+if(NOT err MATCHES "line 3: unknown note \"X4\"")
+  message(FATAL_ERROR "batch: no message for line 3, got [${err}]")
+endif()

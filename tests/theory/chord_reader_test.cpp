@@ -1,0 +1,273 @@
+#include "theory/chord_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "selections.h"
+#include "theory/chord_chart.h"
+#include "theory/chord_patterns.h"
+#include "theory/keyboard.h"
+#include "theory/pitch_spelling.h"
+#include "theory/reading_text.h"
+
+namespace tonalis::theory {
+namespace {
+
+using test::selectionOf;
+
+PitchClassSet rotated(PitchClassSet set, int semitones) {
+  const unsigned moved = static_cast<unsigned>(set) << semitones;
+  return static_cast<PitchClassSet>((moved | moved >> 12) & 0xFFF);
+}
+
+PitchClassSet pitchClassesOf(const Selection& selection) {
+  PitchClassSet set = 0;
+  for (const int key : selection.ascending())
+    set |= static_cast<PitchClassSet>(1u << pitchClass(key));
+  return set;
+}
+
+const ChordType& typeWithSymbol(std::string_view symbol) {
+  const auto found = std::ranges::find(chordTypes, symbol, &ChordType::symbol);
+  if (found == chordTypes.end()) ADD_FAILURE() << "no chord type " << symbol;
+  return *found;
+}
+
+std::vector<std::string> symbols(const std::vector<ChordReading>& readings,
+                                 Accidentals accidentals = Accidentals::Modern) {
+  std::vector<std::string> texts;
+  for (const ChordReading& reading : readings) texts.push_back(symbolOf(reading, accidentals));
+  return texts;
+}
+
+std::vector<std::string> symbolsOfKeys(std::initializer_list<int> keys) {
+  return symbols(readSelection(selectionOf(keys)));
+}
+
+TEST(ChordTypes, TableRowsAreDistinctChordsOnTheirRoot) {
+  std::set<PitchClassSet> shapes;
+  std::set<std::string_view> texts;
+  for (const ChordType& type : chordTypes) {
+    SCOPED_TRACE(std::string(type.symbol));
+    EXPECT_EQ(type.intervals[0], 0);
+    EXPECT_EQ(std::ranges::adjacent_find(type.intervals, std::greater_equal<>{}),
+              type.intervals.end());
+    EXPECT_EQ(std::popcount(pitchClassesOf(type.intervals)),
+              static_cast<int>(type.intervals.size()))
+        << "two notes on one pitch class";
+    EXPECT_TRUE(texts.insert(type.symbol).second) << "symbol listed twice";
+    EXPECT_TRUE(texts.insert(type.name).second) << "name listed twice";
+    EXPECT_EQ(plainText(type.symbol).find_first_of("\xE2"), std::string::npos);
+    for (const int note : type.omittable) {
+      EXPECT_NE(std::ranges::find(type.intervals, note), type.intervals.end());
+      EXPECT_TRUE(note == 7 || note == 14 || note == 17) << "only the fifth, ninth, eleventh";
+    }
+    // With every choice of omitted notes, no two types sound the same pitch classes.
+    for (unsigned choice = 0; choice < 1u << type.omittable.size(); ++choice) {
+      PitchClassSet shape = pitchClassesOf(type.intervals);
+      for (std::size_t i = 0; i < type.omittable.size(); ++i) {
+        if (choice & 1u << i) shape &= static_cast<PitchClassSet>(~(1u << type.omittable[i] % 12));
+      }
+      EXPECT_TRUE(shapes.insert(shape).second) << "pitch classes " << shape << " named twice";
+    }
+  }
+}
+
+// Every shape the chart draws and "Determine Root" recognises reads, in root position, as a
+// chord on its root (C E G A B♭ as a C13 that leaves out its ninth and eleventh).
+TEST(ChordReader, ReadsEveryChartAndRecognitionShapeOnItsRoot) {
+  std::vector<std::vector<int>> shapes;
+  for (const ChartChord& chord : chordChart)
+    shapes.emplace_back(chord.semitones.begin(), chord.semitones.end());
+  for (const ChordPattern& pattern : chordPatterns)
+    shapes.emplace_back(pattern.offsets.begin(), pattern.offsets.end());
+  for (const std::vector<int>& shape : shapes) {
+    for (int root = 0; root < 12; ++root) {
+      std::vector<int> pitches;
+      for (const int semitone : shape) pitches.push_back(48 + root + semitone);
+      const std::vector<ChordReading> readings = readChord(pitches);
+      SCOPED_TRACE(testing::PrintToString(pitches));
+      ASSERT_FALSE(readings.empty());
+      EXPECT_EQ(readings.front().root, root % 12);
+      EXPECT_EQ(readings.front().bass, root % 12);
+    }
+  }
+}
+
+// The family a chord comes from: its type and whether any of its notes is as true a root.
+struct Family {
+  std::string_view symbol;
+  bool symmetric;
+};
+
+// Calls `visit` with every selection of the 24 keys holding exactly `pitchClasses`.
+void forEachSpacing(PitchClassSet pitchClasses,
+                    const std::function<void(const Selection&)>& visit) {
+  std::vector<int> classes;
+  for (int pc = 0; pc < 12; ++pc) {
+    if (pitchClasses & 1u << pc) classes.push_back(pc);
+  }
+  Selection selection;
+  std::function<void(std::size_t)> place = [&](std::size_t index) {
+    if (index == classes.size()) {
+      visit(selection);
+      return;
+    }
+    const int lower = classes[index] + 1;
+    for (const auto& keys :
+         {std::vector{lower}, std::vector{lower + 12}, std::vector{lower, lower + 12}}) {
+      for (const int key : keys) selection.select(key);
+      place(index + 1);
+      for (const int key : keys) selection.deselect(key);
+    }
+  };
+  place(0);
+}
+
+// Every triad and seventh on every root, in every inversion and spacing the keyboard holds:
+// the best reading names the chord, with its bass after a slash when inverted. Only a reading
+// whose root is the bass may come first, and then the chord comes second.
+TEST(ChordReader, NamesEveryTriadAndSeventhInEveryInversionAndSpacing) {
+  const std::vector<Family> families{{"", false},   {"m", false},    {"dim", false},
+                                     {"+", true},   {"7", false},    {"maj7", false},
+                                     {"m7", false}, {"m7♭5", false}, {"dim7", true}};
+  int selections = 0;
+  for (const Family& family : families) {
+    const ChordType& type = typeWithSymbol(family.symbol);
+    for (int root = 0; root < 12; ++root) {
+      forEachSpacing(rotated(pitchClassesOf(type.intervals), root), [&](const Selection& keys) {
+        ++selections;
+        const std::vector<ChordReading> readings = readSelection(keys);
+        SCOPED_TRACE(std::string(family.symbol) + " " + testing::PrintToString(keys.ascending()));
+        ASSERT_FALSE(readings.empty());
+        const int bass = pitchClass(*keys.lowest());
+        const ChordReading& best = readings.front();
+        EXPECT_EQ(best.bass, bass);
+        if (family.symmetric) {
+          EXPECT_EQ(best.type, &type);
+          EXPECT_EQ(best.root, bass);
+          EXPECT_EQ(symbolOf(best).find('/'), std::string::npos);
+          return;
+        }
+        const ChordReading truth{&type, root, bass, 0, 0};
+        const auto at = std::ranges::find(readings, truth) - readings.begin();
+        EXPECT_TRUE(at == 0 || (at == 1 && best.root == bass && best.omitted == 0))
+            << "read first as " << symbolOf(best) << ", the chord at " << at;
+        const std::string symbol = symbolOf(truth);
+        EXPECT_EQ(symbol.find('/') != std::string::npos, root != bass) << symbol;
+        EXPECT_TRUE(symbol.starts_with(rootSpelling(root, isMinorType(type))));
+      });
+    }
+  }
+  EXPECT_EQ(selections, 12 * (4 * 27 + 5 * 81));
+}
+
+// Every selection of 3 to 5 keys: each reading holds exactly the selected pitch classes (less
+// only notes its type may omit), the lowest key is its bass, the ranking rules hold, and at
+// least 40 % of the selections are named.
+TEST(ChordReader, EveryReadingOfEverySelectionHoldsExactlyItsNotes) {
+  int selections = 0;
+  int named = 0;
+  test::forEachSelection(3, 5, [&](const Selection& keys) {
+    ++selections;
+    const std::vector<ChordReading> readings = readSelection(keys);
+    if (!readings.empty()) ++named;
+    const PitchClassSet played = pitchClassesOf(keys);
+    const int bass = pitchClass(*keys.lowest());
+    const auto trace = [&] { return testing::PrintToString(keys.ascending()); };
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+      const ChordReading& r = readings[i];
+      ASSERT_EQ(r.bass, bass) << trace();
+      if (r.type == nullptr) {
+        ASSERT_LE(std::popcount(played), 2) << trace();
+        ASSERT_EQ(i + 1, readings.size()) << "an interval is the last reading " << trace();
+        continue;
+      }
+      PitchClassSet omittable = 0;
+      for (const int note : r.type->omittable)
+        omittable |= static_cast<PitchClassSet>(1u << note % 12);
+      ASSERT_EQ(r.omitted & ~omittable, 0) << trace();
+      PitchClassSet sounding = rotated(pitchClassesOf(r.type->intervals) & ~r.omitted, r.root);
+      if (!(sounding & 1u << bass)) {
+        ASSERT_TRUE(r.type->overForeignBass && r.omitted == 0) << symbolOf(r) << trace();
+        sounding |= static_cast<PitchClassSet>(1u << bass);
+      }
+      ASSERT_EQ(sounding, played) << symbolOf(r) << " " << trace();
+      if (i > 0) {
+        const ChordReading& before = readings[i - 1];
+        ASSERT_LE(before.omitted != 0, r.omitted != 0) << "complete first " << trace();
+        if ((before.omitted != 0) == (r.omitted != 0) && r.root == bass) {
+          ASSERT_EQ(before.root, bass) << "root in the bass first " << trace();
+        }
+      }
+    }
+  });
+  EXPECT_EQ(selections, 55154);
+  const double coverage = 100.0 * named / selections;
+  std::cout << "named " << named << " of " << selections << " selections (" << coverage << " %)\n";
+  EXPECT_GE(coverage, 40.0);
+}
+
+TEST(ChordReader, AmbiguousNotesListEveryReadingBestFirst) {
+  EXPECT_EQ(symbolsOfKeys({1, 5, 8, 10}), (std::vector<std::string>{"C6", "Am7/C"}));
+  EXPECT_EQ(symbolsOfKeys({5, 8, 10, 13}), (std::vector<std::string>{"Am7/E", "C6/E"}));
+  EXPECT_EQ(symbolsOfKeys({1, 6, 8}), (std::vector<std::string>{"Csus4", "Fsus2/C"}));
+  EXPECT_EQ(symbolsOfKeys({1, 5, 9}), (std::vector<std::string>{"C+", "E+/C", "A♭+/C"}));
+  EXPECT_EQ(symbolsOfKeys({1, 4, 7, 11}), (std::vector<std::string>{"Cm7♭5", "E♭m6/C", "E♭m/C"}));
+  // A bass outside the triad comes after every reading that holds the bass.
+  EXPECT_EQ(symbolsOfKeys({11, 13, 17, 20}), (std::vector<std::string>{"C7/B♭", "C/B♭"}));
+  EXPECT_EQ(symbolsOfKeys({3, 13, 17, 20}), (std::vector<std::string>{"Cadd9/D", "C/D"}));
+}
+
+TEST(ChordReader, OmittedNotesAreOnlyThoseTheTypeAllows) {
+  const std::vector<ChordReading> shell = readSelection(selectionOf({1, 5, 11, 22}));  // C E B♭ A
+  ASSERT_EQ(symbols(shell), std::vector<std::string>{"C13"});
+  EXPECT_EQ(nameOf(shell.front()), "C dominant thirteenth without fifth, ninth and eleventh");
+  EXPECT_EQ(symbolsOfKeys({1, 5, 11}), std::vector<std::string>{"C7no5"});
+  EXPECT_EQ(symbolsOfKeys({1, 5, 11, 15}), std::vector<std::string>{"C9no5"});
+  // A seventh chord without its third is not a C7 of any kind.
+  EXPECT_TRUE(readSelection(selectionOf({1, 8, 11})).empty());
+  EXPECT_TRUE(readSelection(selectionOf({1, 2, 3})).empty());
+}
+
+TEST(ChordReader, TwoNotesAreAnIntervalOrAPowerChord) {
+  EXPECT_EQ(symbolsOfKeys({1, 8}), (std::vector<std::string>{"C5", "perfect fifth"}));
+  EXPECT_EQ(symbolsOfKeys({8, 13}), (std::vector<std::string>{"C5/G", "perfect fourth"}));
+  EXPECT_EQ(symbolsOfKeys({1, 20}), (std::vector<std::string>{"C5", "perfect twelfth"}));
+  EXPECT_EQ(symbolsOfKeys({1, 5}), std::vector<std::string>{"major third"});
+  EXPECT_EQ(symbolsOfKeys({1, 7}), std::vector<std::string>{"tritone"});
+  EXPECT_EQ(symbolsOfKeys({1, 13}), std::vector<std::string>{"octave"});
+  EXPECT_EQ(symbolsOfKeys({1, 24}), std::vector<std::string>{"major fourteenth"});
+  // Doubled notes are named by the simple interval above the bass.
+  EXPECT_EQ(symbolsOfKeys({1, 5, 13}), std::vector<std::string>{"major third"});
+  EXPECT_EQ(symbols(readChord(std::vector{0, 127})),
+            (std::vector<std::string>{"C5", "perfect fifth plus ten octaves"}));
+  EXPECT_EQ(symbols(readChord(std::vector{36, 48, 60})), std::vector<std::string>{"two octaves"});
+  EXPECT_TRUE(readSelection(selectionOf({5})).empty());
+  EXPECT_TRUE(readChord(std::vector{60, 60}).empty());
+}
+
+TEST(ChordReader, SpellsRootsAndBassByTheKeySignature) {
+  const std::vector<std::pair<std::vector<int>, std::string>> kCases{
+      {{63, 67, 70}, "E♭"},         {{61, 64, 68}, "C♯m"},       {{66, 70, 73}, "F♯"},
+      {{63, 66, 70}, "E♭m"},        {{68, 72, 75}, "A♭"},        {{68, 71, 75}, "G♯m"},
+      {{70, 73, 77}, "B♭m"},        {{61, 65, 68}, "D♭"},        {{60, 64, 67, 70}, "C7"},
+      {{58, 60, 64, 67}, "C7/B♭"},  {{54, 62, 69, 72}, "D7/F♯"}, {{68, 69, 72, 76}, "AmMaj7/G♯"},
+      {{56, 60, 63, 67}, "A♭maj7"}, {{63, 67, 70, 72}, "E♭6"}};
+  for (const auto& [pitches, best] : kCases) {
+    const std::vector<ChordReading> readings = readChord(pitches);
+    ASSERT_FALSE(readings.empty()) << best;
+    EXPECT_EQ(symbolOf(readings.front()), best);
+  }
+  const std::vector<ChordReading> flat = readChord(std::vector{58, 62, 65, 68});
+  EXPECT_EQ(symbolOf(flat.front(), Accidentals::Plain), "Bb7");
+  EXPECT_EQ(nameOf(readChord(std::vector{60, 64, 69, 67}).at(1)), "A minor seventh over C");
+}
+
+}  // namespace
+}  // namespace tonalis::theory

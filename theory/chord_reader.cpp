@@ -1,0 +1,120 @@
+#include "chord_reader.h"
+
+#include <algorithm>
+#include <bit>
+#include <tuple>
+
+#include "keyboard.h"
+
+namespace tonalis::theory {
+
+namespace {
+
+constexpr int kPitchClassSets = 1 << 12;
+
+// One way a set of pitch classes is a chord type on a root.
+struct Explanation {
+  std::uint8_t type;
+  std::uint8_t root;
+  PitchClassSet omitted;
+};
+
+// The pitch classes of `set` moved up by `semitones` (0..11).
+PitchClassSet transposed(PitchClassSet set, int semitones) {
+  const unsigned moved = static_cast<unsigned>(set) << semitones;
+  return static_cast<PitchClassSet>((moved | moved >> 12) & 0xFFF);
+}
+
+int pitchClassOf(int pitch) {
+  return ((pitch % kOctave) + kOctave) % kOctave;
+}
+
+// Every chord type on every root, with each choice of omitted notes, filed under the pitch
+// classes it sounds: reading a chord is one lookup.
+using ExplanationIndex = std::array<std::vector<Explanation>, kPitchClassSets>;
+
+ExplanationIndex buildIndex() {
+  ExplanationIndex index;
+  for (std::size_t t = 0; t < chordTypes.size(); ++t) {
+    const ChordType& type = chordTypes[t];
+    const PitchClassSet full = pitchClassesOf(type.intervals);
+    const auto choices = 1u << type.omittable.size();
+    for (unsigned choice = 0; choice < choices; ++choice) {
+      PitchClassSet omitted = 0;
+      for (std::size_t i = 0; i < type.omittable.size(); ++i) {
+        if (choice & 1u << i) omitted |= static_cast<PitchClassSet>(1u << type.omittable[i] % 12);
+      }
+      for (int root = 0; root < kOctave; ++root) {
+        index[transposed(full & ~omitted & 0xFFF, root)].push_back(
+            {static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(root), omitted});
+      }
+    }
+  }
+  return index;
+}
+
+const ExplanationIndex& explanations() {
+  static const ExplanationIndex index = buildIndex();
+  return index;
+}
+
+bool holds(PitchClassSet set, int pitchClass) {
+  return (set & 1u << pitchClass) != 0;
+}
+
+// Smaller ranks first; see the ranking rules in the header.
+auto rankOf(const ChordReading& reading) {
+  const PitchClassSet sounding =
+      transposed(pitchClassesOf(reading.type->intervals) & ~reading.omitted & 0xFFF, reading.root);
+  const int bassPlace = reading.bass == reading.root ? 0 : holds(sounding, reading.bass) ? 1 : 2;
+  return std::tuple(reading.omitted != 0, bassPlace, reading.type - chordTypes.data(),
+                    pitchClassOf(reading.root - reading.bass));
+}
+
+// The interval two notes span. Notes doubled in other octaves are named by the simple interval
+// from the bass up to the other pitch class; one pitch class alone by its whole span.
+int intervalOf(std::span<const int> pitches) {
+  const auto [lowest, highest] = std::ranges::minmax(pitches);
+  const bool twoNotes =
+      std::ranges::none_of(pitches, [&](int p) { return p != lowest && p != highest; });
+  const auto other =
+      std::ranges::find_if(pitches, [&](int p) { return pitchClassOf(p) != pitchClassOf(lowest); });
+  if (twoNotes || other == pitches.end()) return highest - lowest;
+  return pitchClassOf(*other - lowest);
+}
+
+}  // namespace
+
+std::vector<ChordReading> readChord(std::span<const int> pitches) {
+  std::vector<ChordReading> readings;
+  if (pitches.size() < 2) return readings;
+  const auto [lowest, highest] = std::ranges::minmax(pitches);
+  PitchClassSet set = 0;
+  for (const int pitch : pitches) set |= static_cast<PitchClassSet>(1u << pitchClassOf(pitch));
+  const int bass = pitchClassOf(lowest);
+  const int pitchClassCount = std::popcount(set);
+  if (lowest == highest) return readings;
+
+  const auto add = [&](PitchClassSet explained, bool foreignBass) {
+    for (const Explanation& e : explanations()[explained]) {
+      const ChordType& type = chordTypes[e.type];
+      if (foreignBass && (!type.overForeignBass || e.omitted != 0)) continue;
+      readings.push_back({&type, e.root, bass, e.omitted, 0});
+    }
+  };
+  add(set, false);
+  // A triad over a bass of its own: the bass is then the one note the triad does not hold.
+  if (pitchClassCount == 4) add(static_cast<PitchClassSet>(set & ~(1u << bass)), true);
+  std::ranges::sort(readings, {}, [](const ChordReading& r) { return rankOf(r); });
+
+  if (pitchClassCount <= 2) readings.push_back({nullptr, bass, bass, 0, intervalOf(pitches)});
+  return readings;
+}
+
+std::vector<ChordReading> readSelection(const Selection& selection) {
+  std::vector<int> pitches;
+  for (const int key : selection.ascending()) pitches.push_back(key - 1);
+  return readChord(pitches);
+}
+
+}  // namespace tonalis::theory

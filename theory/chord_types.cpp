@@ -1,0 +1,60 @@
+#include "chord_types.h"
+
+namespace tonalis::theory {
+
+// Row: symbol after the root, long name, {semitones above the root}, {notes that may be left
+// out}, whether the chord may stand over a bass that is not one of its notes.
+constexpr std::array<ChordType, kChordTypeCount> chordTypes{{
+    {"", "major", {0, 4, 7}, {}, true},
+    {"m", "minor", {0, 3, 7}, {}, true},
+    {"7", "dominant seventh", {0, 4, 7, 10}, {}},
+    {"m7", "minor seventh", {0, 3, 7, 10}, {}},
+    {"maj7", "major seventh", {0, 4, 7, 11}, {}},
+    {"dim", "diminished", {0, 3, 6}, {}, true},
+    {"+", "augmented", {0, 4, 8}, {}, true},
+    {"sus4", "suspended fourth", {0, 5, 7}, {}, true},
+    {"sus2", "suspended second", {0, 2, 7}, {}, true},
+    {"m7♭5", "half-diminished seventh", {0, 3, 6, 10}, {}},
+    {"dim7", "diminished seventh", {0, 3, 6, 9}, {}},
+    {"6", "major sixth", {0, 4, 7, 9}, {}},
+    {"m6", "minor sixth", {0, 3, 7, 9}, {}},
+    {"9", "dominant ninth", {0, 4, 7, 10, 14}, {}},
+    {"maj9", "major ninth", {0, 4, 7, 11, 14}, {}},
+    {"m9", "minor ninth", {0, 3, 7, 10, 14}, {}},
+    {"add9", "added ninth", {0, 4, 7, 14}, {}},
+    {"madd9", "minor added ninth", {0, 3, 7, 14}, {}},
+    {"7sus4", "seventh suspended fourth", {0, 5, 7, 10}, {}},
+    {"mMaj7", "minor major seventh", {0, 3, 7, 11}, {}},
+    {"6/9", "sixth added ninth", {0, 4, 7, 9, 14}, {}},
+    {"m6/9", "minor sixth added ninth", {0, 3, 7, 9, 14}, {}},
+    {"11", "dominant eleventh", {0, 4, 7, 10, 14, 17}, {7, 14}},
+    {"m11", "minor eleventh", {0, 3, 7, 10, 14, 17}, {7, 14}},
+    {"13", "dominant thirteenth", {0, 4, 7, 10, 14, 17, 21}, {7, 14, 17}},
+    {"m13", "minor thirteenth", {0, 3, 7, 10, 14, 17, 21}, {7, 14, 17}},
+    {"maj13", "major thirteenth", {0, 4, 7, 11, 14, 17, 21}, {7, 14, 17}},
+    {"7♭9", "seventh flat ninth", {0, 4, 7, 10, 13}, {}},
+    {"7♯9", "seventh sharp ninth", {0, 4, 7, 10, 15}, {}},
+    {"7♭13", "seventh flat thirteenth", {0, 4, 7, 10, 20}, {}},
+    {"7♯11", "seventh sharp eleventh", {0, 4, 7, 10, 18}, {}},
+    {"9♯11", "ninth sharp eleventh", {0, 4, 7, 10, 14, 18}, {7}},
+    {"13♭9", "thirteenth flat ninth", {0, 4, 7, 10, 13, 21}, {7}},
+    {"13♯11", "thirteenth sharp eleventh", {0, 4, 7, 10, 14, 18, 21}, {7, 14}},
+    {"+7", "augmented seventh", {0, 4, 8, 10}, {}},
+    {"+maj7", "augmented major seventh", {0, 4, 8, 11}, {}},
+    {"7♭5", "seventh flat fifth", {0, 4, 6, 10}, {}},
+    {"maj7♭5", "major seventh flat fifth", {0, 4, 6, 11}, {}},
+    {"maj7♯11", "major seventh sharp eleventh", {0, 4, 7, 11, 18}, {}},
+    {"9sus4", "ninth suspended fourth", {0, 5, 7, 10, 14}, {}},
+    {"mMaj9", "minor major ninth", {0, 3, 7, 11, 14}, {}},
+    {"mMaj7♭5", "minor major seventh flat fifth", {0, 3, 6, 11}, {}},
+    {"(♭5)", "major flat fifth", {0, 4, 6}, {}},
+    {"add11", "added eleventh", {0, 4, 7, 17}, {}},
+    // Shells: seventh and ninth chords as often played, without their fifth.
+    {"7no5", "dominant seventh without fifth", {0, 4, 10}, {}},
+    {"maj7no5", "major seventh without fifth", {0, 4, 11}, {}},
+    {"m7no5", "minor seventh without fifth", {0, 3, 10}, {}},
+    {"9no5", "dominant ninth without fifth", {0, 4, 10, 14}, {}},
+    {"5", "power chord", {0, 7}, {}},
+}};
+
+}  // namespace tonalis::theory

@@ -1,0 +1,22 @@
+// Notes typed as text, for the command-line reader: MIDI note numbers ("60") or note names with
+// an octave ("C4", "Eb4", "F#3", "B♭2"; C4 is 60, C-1 is 0). A name without octave ("E") is the
+// nearest such note above the note before it, or in octave 4 when it comes first, so
+// "C E G" is C4 E4 G4 and "G B D" is G4 B4 D5. Every note must lie in 0..127.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tonalis::theory {
+
+struct ParsedChord {
+  std::vector<int> pitches;          // MIDI note numbers, in the order given
+  std::optional<std::string> error;  // why the text is not a chord of two notes or more
+};
+
+// One chord: notes separated by blanks, tabs or commas.
+ParsedChord parseChord(std::string_view text);
+
+}  // namespace tonalis::theory
