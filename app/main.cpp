@@ -10,21 +10,23 @@
 #include "main_window/frm_main.h"
 #include "main_window/qt_message_box.h"
 #include "main_window/qt_page_printer.h"
+#include "midi/sound_servers.h"
 #include "midi/system_midi_output.h"
 #include "resources/app_icon.h"
 #include "splash/frm_splash.h"
 
 int main(int argc, char* argv[]) {
-  // Made before any other thread runs: opening the MIDI systems sets process-wide settings
-  // (environment variables that keep a JACK server from being started behind the user's back).
-  // It outlives the window that closes it.
-  tonalis::midi::SystemMidiOutput output(tonalis::chosenSoundFontSearch());
+  // Before any other thread runs: it sets an environment variable that keeps a JACK server
+  // from being started behind the user's back.
+  tonalis::midi::quietSoundServers();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tonalis"));
   QApplication::setWindowIcon(tonalis::appIcon());
 
   tonalis::QtMessageBox messages;
   tonalis::QtPagePrinter printer;
+  // Declared before the window: it outlives the window that closes it.
+  std::unique_ptr<tonalis::midi::SystemMidiOutput> output;
   std::unique_ptr<tonalis::frmMain> window;
   // Ctrl+C, kill or a closed terminal end the program as a closed window does, splash or not.
   const tonalis::QuitOnSignals quitOnSignals([&] {
@@ -35,7 +37,7 @@ int main(int argc, char* argv[]) {
   tonalis::frmSplash splash(
       [&] {
         // A box shown by the load step (a device that will not open) stands over the splash.
-        window = std::make_unique<tonalis::frmMain>(output, messages, printer);
+        window = std::make_unique<tonalis::frmMain>(*output, messages, printer);
         window->load();
         messages.setParent(window.get());
       },
@@ -48,5 +50,8 @@ int main(int argc, char* argv[]) {
         window->show();
       });
   splash.show();
+  // The splash comes first; the output's thread reads the devices and starts the built-in
+  // synthesizer while it shows, so that the load step finds them ready.
+  output = std::make_unique<tonalis::midi::SystemMidiOutput>(tonalis::chosenSoundFontSearch());
   return QApplication::exec();
 }

@@ -9,19 +9,9 @@
 
 #include "main_window/frm_main.h"
 #include "main_window/qt_page_printer.h"
-#include "midi/midi_output.h"
+#include "midi/silent_midi_output.h"
 
 namespace {
-
-// Opens without a device and plays nothing.
-class SilentOutput : public tonalis::midi::MidiOutput {
- public:
-  int deviceCount() override { return 0; }
-  std::string deviceName(int) override { return {}; }
-  int open(int) override { return tonalis::midi::kOk; }
-  int close() override { return tonalis::midi::kOk; }
-  int shortMessage(std::uint32_t) override { return tonalis::midi::kOk; }
-};
 
 // No one is there to press OK: messages go to standard error.
 class StderrMessages : public tonalis::MessageBox {
@@ -54,7 +44,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tonalis"));
 
-  SilentOutput output;
+  tonalis::midi::SilentMidiOutput output;
   StderrMessages messages;
   tonalis::QtPagePrinter printer;
   tonalis::frmMain window(output, messages, printer);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -31,11 +32,16 @@ frmMain::frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& pr
   connect(m_keyRepeatTimer, &QTimer::timeout, this,
           [this] { playComputerKeys(m_computerKeys.settle()); });
   connectControls();
+  // The output calls this from its own thread; its reports are handled on the window's.
+  m_output.setWakeUp(
+      [this] { QMetaObject::invokeMethod(this, &frmMain::takeMidiEvents, Qt::QueuedConnection); });
 }
 
 // A window destroyed without being closed must not leave its output open either.
 frmMain::~frmMain() {
   closeOutput();
+  m_output.setWakeUp({});
+  if (m_pendingOpens > 0) QGuiApplication::restoreOverrideCursor();
 }
 
 void frmMain::connectControls() {
@@ -54,8 +60,7 @@ void frmMain::connectControls() {
   connect(m_ui.cmdBuildChord, &QPushButton::clicked, this, &frmMain::cmdBuildChord_Click);
   connect(m_ui.cmdDetChord, &QPushButton::clicked, this, &frmMain::cmdDetChord_Click);
   connect(m_ui.cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
-  // The open menu takes the keyboard: the key-up of a computer key held now would be lost.
-  connect(m_ui.mnuDevice, &QMenu::aboutToShow, this, &frmMain::silenceAll);
+  connect(m_ui.mnuDevice, &QMenu::aboutToShow, this, &frmMain::mnuDevice_Show);
   connect(m_ui.dial1, &Dial::changed, this, &frmMain::Dial1_Change);
 }
 

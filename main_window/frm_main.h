@@ -1,10 +1,12 @@
 // The main window: the keyboard, the chord chart, the result labels, the volume dial and the
 // "Devices" menu. The class only wires events to its handlers, which live in separate files:
-// construction (frm_main.cpp), load step, keyboard and selection, commands, MIDI.
+// construction (frm_main.cpp), load step, keyboard and selection, commands, devices, MIDI.
 #pragma once
 
 #include <QMainWindow>
 #include <chrono>
+#include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "midi/midi_output.h"
 #include "theory/selection.h"
 
+class QAction;
 class QLabel;
 class QTimer;
 
@@ -73,9 +76,19 @@ class frmMain : public QMainWindow {
   QImage chartPage();
   void offerPdf(const QImage& page, const QString& reason);
 
-  // MIDI output, sounding and volume (frm_main_midi.cpp).
+  // The "Devices" menu and the output's reports (frm_main_devices.cpp).
   void fillDeviceMenu();
+  void mnuDevice_Show();
   void device_Click(int entry);
+  void takeMidiEvents();
+  void handleMidiEvent(const midi::MidiEvent& event);
+  void showDeviceList();
+  void showDeviceEntry(QAction& entry, const QString& deviceName);
+  void outputOpened(int code, const std::string& failureDetail);
+  void chosenDeviceLost();
+  void waitForOutput(const std::function<bool()>& done);
+
+  // MIDI output, sounding and volume (frm_main_midi.cpp).
   void noteOn(int key);
   void noteOff(int key);
   void imgChordDisp_MouseDown(int picture);
@@ -98,6 +111,17 @@ class frmMain : public QMainWindow {
   // if the chart changed while it was held.
   std::map<int, std::vector<int>> m_soundingChords;
   bool m_outputClosed = true;  // nothing is open before the load step
+  // The output answers later; its reports are handled one at a time, in order.
+  std::deque<midi::MidiEvent> m_midiEvents;
+  bool m_handlingMidiEvent = false;
+  bool m_devicesListed = false;
+  bool m_deviceMenuFilled = false;
+  // Opens asked for whose result has not come yet; the cursor shows it meanwhile.
+  int m_pendingOpens = 0;
+  // The device of the checked entry, found again by name when the list changes; empty for
+  // "MIDI Mapper". Nothing is chosen before the load step.
+  bool m_deviceChosen = false;
+  QString m_chosenDevice;
 };
 
 }  // namespace tonalis

@@ -25,6 +25,8 @@ void frmMain::load() {
   cmdClear_Click();
   fillDeviceMenu();
   device_Click(0);
+  // The window opens with the mapper's result known, and any failure shown over the splash.
+  waitForOutput([this] { return m_pendingOpens == 0; });
   m_state.noteVelocity = kFullVelocity;
   m_state.baseNote = kMiddleC;
   m_ui.dial1->setValue(kFullVelocity);

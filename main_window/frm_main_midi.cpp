@@ -1,9 +1,6 @@
-// MIDI output: the "Devices" menu, sounding keys and chart chords, the volume dial, and the
-// guards that keep a note from hanging.
-#include <QAction>
-#include <QActionGroup>
+// MIDI output: sounding keys and chart chords, the volume dial, and the guards that keep a
+// note from hanging.
 #include <QLabel>
-#include <QMenu>
 #include <QProgressBar>
 
 #include "main_window/chart_markers.h"
@@ -12,7 +9,6 @@
 #include "main_window/frm_main.h"
 #include "main_window/placement.h"
 #include "main_window/pressable_label.h"
-#include "midi/result_meaning.h"
 #include "midi/short_message.h"
 #include "theory/chord_chart.h"
 #include "theory/keyboard.h"
@@ -22,19 +18,6 @@ namespace tonalis {
 namespace {
 
 constexpr std::size_t kMaxChordNotes = 5;  // one MIDI channel each, 1..5
-
-// The code alone tells a musician nothing; what it means follows on a line of its own, then
-// what the output knows about this failure.
-QString openFailureMessage(int code, const std::string& detail) {
-  QString message = QStringLiteral("Couldn't open midi out, rc = ") + QString::number(code);
-  const std::string_view meaning = midi::resultMeaning(code);
-  if (!meaning.empty()) {
-    message += QStringLiteral("\n\n") +
-               QString::fromUtf8(meaning.data(), static_cast<qsizetype>(meaning.size()));
-  }
-  if (!detail.empty()) message += QStringLiteral("\n\n") + QString::fromStdString(detail);
-  return message;
-}
 
 QString levelText(int value) {
   switch (value) {
@@ -54,47 +37,6 @@ QString levelText(int value) {
 }
 
 }  // namespace
-
-void frmMain::fillDeviceMenu() {
-  m_ui.mnuDevice->clear();
-  m_ui.device.clear();
-  m_state.deviceCount = m_output.deviceCount();
-  // Every device gets an entry; the menu grows with the machine.
-  const int entries = 1 + std::max(0, m_state.deviceCount);
-  for (int entry = 0; entry < entries; ++entry) {
-    const QString name = entry == 0 ? QStringLiteral("MIDI Mapper")
-                                    : QString::fromStdString(m_output.deviceName(entry - 1));
-    QAction* action =
-        m_ui.mnuDevice->addAction(deviceEntryText(name, m_ui.mnuDevice->fontMetrics()));
-    action->setToolTip(name);
-    action->setObjectName(elementName("device", entry));
-    action->setCheckable(true);
-    action->setActionGroup(m_ui.deviceGroup);
-    connect(action, &QAction::triggered, this, [this, entry] { device_Click(entry); });
-    m_ui.device.push_back(action);
-  }
-}
-
-void frmMain::device_Click(int entry) {
-  if (entry < 0 || entry >= static_cast<int>(m_ui.device.size())) return;
-  // The notes started on the old output must end there.
-  silenceAll();
-  const int previous = m_state.curDevice + 1;
-  if (previous >= 0 && previous < static_cast<int>(m_ui.device.size())) {
-    m_ui.device[static_cast<std::size_t>(previous)]->setChecked(false);
-  }
-  m_ui.device[static_cast<std::size_t>(entry)]->setChecked(true);
-  m_state.curDevice = entry - 1;
-  m_state.midiRc = m_output.close();
-  m_state.hMidiOut = nullptr;
-  m_state.midiRc = m_output.open(m_state.curDevice);
-  m_outputClosed = false;
-  if (m_state.midiRc != midi::kOk) {
-    m_messages.show(openFailureMessage(m_state.midiRc, m_output.failureDetail()));
-    return;
-  }
-  m_state.hMidiOut = &m_output;
-}
 
 void frmMain::noteOn(int key) {
   if (key < 1 || key > theory::kKeyCount) return;
@@ -167,7 +109,7 @@ void frmMain::silenceAll() {
 void frmMain::closeOutput() {
   if (m_outputClosed) return;
   silenceAll();
-  m_state.midiRc = m_output.close();
+  m_output.close();
   m_state.hMidiOut = nullptr;
   m_outputClosed = true;
 }

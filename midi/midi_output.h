@@ -1,9 +1,14 @@
-// The MIDI output service the window talks to: a list of devices, one open output,
-// short messages. Failures are integer result codes, never exceptions.
+// The MIDI output service the window talks to: a list of devices, one open output, short
+// messages. Every call returns at once: the service does the work on a thread of its own, in
+// the order of the calls, and reports what the window must know as events. Failures are
+// integer result codes, never exceptions.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tonalis::midi {
 
@@ -24,20 +29,60 @@ enum ResultCode : int {
   kInvalidParameter = 11,  // not a well-formed short message
 };
 
+struct MidiEvent {
+  enum class Kind {
+    kDevicesListed,  // a fresh device list is in deviceCount() and deviceName()
+    kClosed,         // a close() has been done; `code` says how it went
+    kOpened,         // an open() has been done; `code` says how it went
+    kDeviceLost,     // the open `device` stopped working; nothing is open any more
+  };
+  Kind kind{};
+  int code = kOk;
+  std::string device;  // kDeviceLost
+  // kOpened that failed: what the output knows beyond the code, in words for the user (the
+  // file that did not load and why, say); empty when there is nothing more to say.
+  std::string detail;
+  std::vector<std::string> devices;  // kDevicesListed: the names, in device id order
+
+  static MidiEvent listed(std::vector<std::string> names) {
+    return {Kind::kDevicesListed, kOk, {}, {}, std::move(names)};
+  }
+  static MidiEvent closed(int result) { return {Kind::kClosed, result, {}, {}, {}}; }
+  static MidiEvent opened(int result, std::string detail = {}) {
+    return {Kind::kOpened, result, {}, std::move(detail), {}};
+  }
+  static MidiEvent lost(std::string name) {
+    return {Kind::kDeviceLost, kBadDeviceId, std::move(name), {}, {}};
+  }
+};
+
 class MidiOutput {
  public:
   virtual ~MidiOutput() = default;
 
+  // `wakeUp` is called, from any thread, whenever events wait to be taken; it must only
+  // arrange for takeEvents() to be called on the window's thread. Pass an empty function to
+  // stop the calls: once this returns, the previous function is not running any more.
+  // Events that wait when it is set call it at once.
+  virtual void setWakeUp(std::function<void()> wakeUp) = 0;
+  // The events since the last call, in the order they happened. A kDevicesListed among them
+  // makes its list the one that deviceCount(), deviceName() and open() refer to.
+  virtual std::vector<MidiEvent> takeEvents() = 0;
+
+  // The device list as last taken: the service reads it once when it starts, and again on
+  // each listDevices(), which a kDevicesListed event answers.
   virtual int deviceCount() = 0;
   // Product name of device id 0..deviceCount()-1.
   virtual std::string deviceName(int id) = 0;
-  // Opens device `id` (kMidiMapper for the default output); closes any output open before.
-  virtual int open(int id) = 0;
-  virtual int close() = 0;
-  // What the last open that failed knows beyond its code, in words for the user (the file
-  // that did not load and why, say); empty when there is nothing more to say.
-  virtual std::string failureDetail() const { return {}; }
-  // Sends a packed short message: status in the low byte, then note, then velocity.
+  virtual void listDevices() = 0;
+
+  // Opens device `id` (kMidiMapper for the default output); kOpened follows.
+  virtual void open(int id) = 0;
+  // Stops the notes still sounding on the open output, then closes it; kClosed follows.
+  virtual void close() = 0;
+  // Sends a packed short message (status in the low byte, then note, then velocity) to the
+  // output open by then. kInvalidParameter for a value that is no channel message, else kOk:
+  // the message is on its way.
   virtual int shortMessage(std::uint32_t message) = 0;
 };
 

@@ -26,21 +26,4 @@ void quietSoundServers() {
   });
 }
 
-bool alsaSequencerReachable() {
-  quietSoundServers();
-  snd_seq_t* sequencer = nullptr;
-  if (snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK) < 0) return false;
-  snd_seq_close(sequencer);
-  return true;
-}
-
-bool jackServerRunning() {
-  quietSoundServers();
-  jack_status_t status{};
-  jack_client_t* client = jack_client_open(kClientName, JackNoStartServer, &status);
-  if (client == nullptr) return false;
-  jack_client_close(client);
-  return true;
-}
-
 }  // namespace tonalis::midi

@@ -1,5 +1,5 @@
-// Asking the ALSA sequencer and the JACK server whether they are there, without the
-// libraries printing to stderr and without ever starting a JACK server.
+// The sound servers' libraries, kept from printing to stderr and from ever starting a JACK
+// server.
 #pragma once
 
 namespace tonalis::midi {
@@ -10,9 +10,7 @@ inline constexpr const char* kClientName = "Tonalis";
 // Silences the messages ALSA and JACK print on their own when a sound server is missing
 // (an expected case for this program) and stops any JACK client of this process from
 // starting a server. Safe to call any number of times.
+// It sets an environment variable: call it before other threads run.
 void quietSoundServers();
-
-bool alsaSequencerReachable();
-bool jackServerRunning();
 
 }  // namespace tonalis::midi

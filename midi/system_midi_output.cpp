@@ -3,56 +3,60 @@
 #include <optional>
 #include <utility>
 
-#include "midi/fluid_synth_output.h"
-
 namespace tonalis::midi {
 
 SystemMidiOutput::SystemMidiOutput(SoundFontSearch soundFonts)
-    : m_ports(listOutputPorts()), m_soundFonts(std::move(soundFonts)) {}
+    : m_worker(std::move(soundFonts), m_events) {
+  m_worker.listDevices();
+  m_worker.prepareMapper();
+}
 
-SystemMidiOutput::~SystemMidiOutput() {
-  close();
+SystemMidiOutput::~SystemMidiOutput() = default;
+
+void SystemMidiOutput::setWakeUp(std::function<void()> wakeUp) {
+  m_events.setWakeUp(std::move(wakeUp));
+}
+
+std::vector<MidiEvent> SystemMidiOutput::takeEvents() {
+  std::vector<MidiEvent> events = m_events.take();
+  for (const MidiEvent& event : events) {
+    if (event.kind == MidiEvent::Kind::kDevicesListed) m_devices = event.devices;
+  }
+  return events;
 }
 
 int SystemMidiOutput::deviceCount() {
-  return static_cast<int>(m_ports.size());
+  return static_cast<int>(m_devices.size());
 }
 
 std::string SystemMidiOutput::deviceName(int id) {
   if (id < 0 || id >= deviceCount()) return {};
-  return m_ports[static_cast<std::size_t>(id)].name;
+  return m_devices[static_cast<std::size_t>(id)];
 }
 
-int SystemMidiOutput::open(int id) {
-  close();
-  m_failureDetail.clear();
-  if (id != kMidiMapper && (id < 0 || id >= deviceCount())) return kBadDeviceId;
-  Opened<MessageSink> opened;
+void SystemMidiOutput::listDevices() {
+  m_worker.listDevices();
+}
+
+void SystemMidiOutput::open(int id) {
   if (id == kMidiMapper) {
-    Opened<FluidSynthOutput> synth = FluidSynthOutput::open(m_soundFonts);
-    opened = {std::move(synth.value), synth.code, std::move(synth.detail)};
+    m_worker.openMapper();
+  } else if (id < 0 || id >= deviceCount()) {
+    m_worker.openDevice(std::nullopt);
   } else {
-    opened = openOutputPort(m_ports[static_cast<std::size_t>(id)]);
+    m_worker.openDevice(m_devices[static_cast<std::size_t>(id)]);
   }
-  m_output = std::move(opened.value);
-  m_failureDetail = std::move(opened.detail);
-  return opened.code;
 }
 
-int SystemMidiOutput::close() {
-  if (!m_output) return kInvalidHandle;
-  for (const ChannelMessage& release : m_sounding.releaseAll()) m_output->send(release);
-  m_output.reset();
-  return kOk;
+void SystemMidiOutput::close() {
+  m_worker.close();
 }
 
 int SystemMidiOutput::shortMessage(std::uint32_t message) {
-  if (!m_output) return kInvalidHandle;
   const std::optional<ChannelMessage> decoded = decodeShortMessage(message);
   if (!decoded) return kInvalidParameter;
-  const int code = m_output->send(*decoded);
-  if (code == kOk) m_sounding.track(*decoded);
-  return code;
+  m_worker.send(*decoded);
+  return kOk;
 }
 
 }  // namespace tonalis::midi

@@ -2,38 +2,39 @@
 // synthesizer, devices 0..n-1 are the ALSA sequencer's and the JACK server's output ports.
 #pragma once
 
-#include <memory>
+#include <string>
 #include <vector>
 
-#include "midi/message_sink.h"
+#include "midi/midi_event_queue.h"
 #include "midi/midi_output.h"
-#include "midi/rtmidi_ports.h"
+#include "midi/output_worker.h"
 #include "midi/soundfont_search.h"
-#include "midi/sounding_notes.h"
 
 namespace tonalis::midi {
 
 class SystemMidiOutput final : public MidiOutput {
  public:
-  // Reads the device list, once: ports that appear later are not offered.
+  // Returns at once; its thread then reads the device list and starts the built-in
+  // synthesizer, so that both are ready when they are asked for.
   explicit SystemMidiOutput(SoundFontSearch soundFonts = defaultSoundFontSearch());
+  // Waits until what was asked is done and the output is closed, its notes stopped.
   ~SystemMidiOutput() override;
 
+  void setWakeUp(std::function<void()> wakeUp) override;
+  std::vector<MidiEvent> takeEvents() override;
   int deviceCount() override;
   // Empty for an id outside 0..deviceCount()-1.
   std::string deviceName(int id) override;
-  int open(int id) override;
-  // Stops the notes still sounding on the output, then closes it.
-  int close() override;
+  void listDevices() override;
+  void open(int id) override;
+  void close() override;
   int shortMessage(std::uint32_t message) override;
-  std::string failureDetail() const override { return m_failureDetail; }
 
  private:
-  std::vector<OutputPortInfo> m_ports;
-  SoundFontSearch m_soundFonts;
-  std::unique_ptr<MessageSink> m_output;
-  SoundingNotes m_sounding;
-  std::string m_failureDetail;
+  MidiEventQueue m_events;
+  // The list of the last kDevicesListed taken, which device ids refer to.
+  std::vector<std::string> m_devices;
+  OutputWorker m_worker;  // last: it reports into the members above
 };
 
 }  // namespace tonalis::midi

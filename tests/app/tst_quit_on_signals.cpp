@@ -7,10 +7,12 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 #include <chrono>
 
 #include "midi/system_midi_output.h"
 #include "support/jack_server.h"
+#include "support/output_reports.h"
 
 using namespace tonalis;
 using namespace std::chrono_literals;
@@ -82,10 +84,10 @@ void startProgram(QProcess& program, const QString& display) {
 // The "Devices" entry of the port named `portName`, as the program will list it.
 int deviceEntryOf(const std::string& portName) {
   midi::SystemMidiOutput output{midi::SoundFontSearch{}};
-  for (int id = 0; id < output.deviceCount(); ++id) {
-    if (output.deviceName(id) == portName) return id + 1;
-  }
-  return -1;
+  test::Reports reports(output);
+  const std::vector<std::string> names = reports.listed();
+  const auto found = std::ranges::find(names, portName);
+  return found == names.end() ? -1 : static_cast<int>(found - names.begin()) + 1;
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ class TstFaultDevices : public QObject {
   void deviceThatDoesNotOpen() {
     WindowHarness h({"Busy synth"}, {{0, midi::kAllocated}});
     h.start();
-    h.device(1)->trigger();
+    h.choose(1);
     QCOMPARE(h.messages.texts(),
              QStringList{QStringLiteral(
                  "Couldn't open midi out, rc = 4\n\nThe device is in use by another program.")});
@@ -51,7 +51,7 @@ class TstFaultDevices : public QObject {
     // Once the device is free, choosing it again plays there.
     h.output.setOpenResult(0, midi::kOk);
     h.messages.forget();
-    h.device(1)->trigger();
+    h.choose(1);
     QVERIFY(h.messages.texts().isEmpty());
     QVERIFY(h.output.isOpen());
     QVERIFY(showChartOfG(h.window));

@@ -132,7 +132,7 @@ class TstFrmMainLoad : public QObject {
   void failedOpenIsReportedAndKeepsTheChoice() {
     WindowHarness h({"A", "Busy"}, {{1, midi::kAllocated}});
     h.start();
-    h.device(2)->trigger();
+    h.choose(2);
     QCOMPARE(h.messages.texts(),
              QStringList{QStringLiteral(
                  "Couldn't open midi out, rc = 4\n\nThe device is in use by another program.")});
@@ -142,7 +142,7 @@ class TstFrmMainLoad : public QObject {
     QVERIFY(h.window.state().hMidiOut == nullptr);
     // Choosing it again retries.
     h.output.setOpenResult(1, midi::kOk);
-    h.device(2)->trigger();
+    h.choose(2);
     QCOMPARE(h.messages.texts().size(), 1);
     QCOMPARE(h.window.state().midiRc, 0);
   }

@@ -247,6 +247,7 @@ class RandomUser {
     m_h.output.setOpenResult(entry - 1, code);
     expected.message = m_model.chooseDevice(entry, code);
     m_devices[static_cast<std::size_t>(entry)]->trigger();
+    m_h.settle();
     log("device entry " + std::to_string(entry) + " opening with " + std::to_string(code));
   }
 

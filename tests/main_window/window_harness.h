@@ -34,6 +34,17 @@ struct WindowHarness {
     messages.forget();
   }
 
+  // Chooses a "Devices" entry and lets the window handle what the output reports about it.
+  void choose(int entry) {
+    device(entry)->trigger();
+    settle();
+  }
+  // Delivers the output's reports to the window; each round also delivers what the reports
+  // of the round before led to (a lost device opens "MIDI Mapper", which reports again).
+  static void settle() {
+    for (int round = 0; round < 4; ++round) QCoreApplication::sendPostedEvents();
+  }
+
   template <typename Widget = QWidget>
   Widget* find(const QString& name) const {
     auto* widget = window.findChild<Widget*>(name);

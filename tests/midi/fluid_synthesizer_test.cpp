@@ -12,6 +12,7 @@
 
 #include "midi/fluid_synth_output.h"
 #include "midi/system_midi_output.h"
+#include "support/output_reports.h"
 
 namespace tonalis::midi {
 namespace {
@@ -202,11 +203,18 @@ TEST_F(SoundFontFiles, TruncatedSoundFontIsReportedAsDamaged) {
   EXPECT_EQ(failed.detail, expected);
 
   SystemMidiOutput output({truncated, alsoTruncated});
-  EXPECT_EQ(output.open(kMidiMapper), kBadSoundFont);
-  EXPECT_EQ(output.failureDetail(), expected);
+  tonalis::test::Reports reports(output);
+  output.open(kMidiMapper);
+  const std::optional<MidiEvent> badFont = reports.next(MidiEvent::Kind::kOpened);
+  ASSERT_TRUE(badFont);
+  EXPECT_EQ(badFont->code, kBadSoundFont);
+  EXPECT_EQ(badFont->detail, expected);
   // A later open that fails for another reason does not repeat the old detail.
-  EXPECT_EQ(output.open(output.deviceCount()), kBadDeviceId);
-  EXPECT_EQ(output.failureDetail(), "");
+  output.open(output.deviceCount());
+  const std::optional<MidiEvent> badId = reports.next(MidiEvent::Kind::kOpened);
+  ASSERT_TRUE(badId);
+  EXPECT_EQ(badId->code, kBadDeviceId);
+  EXPECT_EQ(badId->detail, "");
   ::testing::internal::GetCapturedStderr();
 }
 

@@ -4,24 +4,32 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
+#include <deque>
 #include <iostream>
+#include <mutex>
 
-#include "midi/rtmidi_ports.h"
+#include "midi/alsa_ports.h"
 #include "midi/sound_servers.h"
 #include "support/jack_server.h"
+#include "support/output_reports.h"
 
 namespace tonalis::midi {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
+using ::testing::Not;
+using ::testing::StartsWith;
 using namespace std::chrono_literals;
 using Message = test::JackMidiRecorder::Message;
+using Kind = MidiEvent::Kind;
+using tonalis::test::Reports;
 
-constexpr auto kDeliveryTimeout = 5s;
+constexpr auto kDeliveryTimeout = tonalis::test::kReportTimeout;
 
 std::optional<int> deviceNamed(MidiOutput& output, const std::string& name) {
   for (int id = 0; id < output.deviceCount(); ++id) {
@@ -39,27 +47,36 @@ void pointAtAbsentJackServer() {
 TEST(SystemMidiOutputWithoutServers, ListsOnlyAlsaPortsQuietly) {
   pointAtAbsentJackServer();
   ::testing::internal::CaptureStderr();
-  const std::vector<OutputPortInfo> ports = listOutputPorts();
-  SystemMidiOutput output;
+  const std::vector<std::string> alsa = listAlsaOutputPorts();
+  std::vector<std::string> listed;
+  {
+    SystemMidiOutput output(SoundFontSearch{});
+    Reports reports(output);
+    listed = reports.listed();
+  }
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-
-  for (const OutputPortInfo& port : ports) EXPECT_EQ(port.system, PortSystem::kAlsa) << port.name;
-  EXPECT_EQ(output.deviceCount(), static_cast<int>(ports.size()));
+  EXPECT_EQ(listed, alsa);
 }
 
 TEST(SystemMidiOutputWithoutServers, RefusesWhatCannotWork) {
   pointAtAbsentJackServer();
   SystemMidiOutput output(SoundFontSearch{});
+  Reports reports(output);
+  reports.listed();
   const int count = output.deviceCount();
 
-  EXPECT_EQ(output.shortMessage(noteOn(0, 60, 127)), kInvalidHandle);
-  EXPECT_EQ(output.close(), kInvalidHandle);
-  EXPECT_EQ(output.open(count), kBadDeviceId);
-  EXPECT_EQ(output.open(-2), kBadDeviceId);
+  EXPECT_EQ(output.shortMessage(packShortMessage(0x90, 0x80, 0x7F)), kInvalidParameter);
+  EXPECT_EQ(output.shortMessage(0xF8), kInvalidParameter);
+  output.close();
+  EXPECT_EQ(reports.closed(), kInvalidHandle);
+  output.open(count);
+  EXPECT_EQ(reports.opened(), kBadDeviceId);
+  output.open(-2);
+  EXPECT_EQ(reports.opened(), kBadDeviceId);
   EXPECT_EQ(output.deviceName(count), "");
   EXPECT_EQ(output.deviceName(-1), "");
-  EXPECT_EQ(output.open(kMidiMapper), kNoSoundFont);
-  EXPECT_EQ(output.shortMessage(noteOn(0, 60, 127)), kInvalidHandle);
+  output.open(kMidiMapper);
+  EXPECT_EQ(reports.opened(), kNoSoundFont);
 }
 
 // Messages of the sounding test: key 1 pressed and released, then the C major chord on
@@ -83,6 +100,8 @@ class SystemMidiOutputThroughJack : public ::testing::Test {
     m_recorder = std::make_unique<test::JackMidiRecorder>(kRecorderClient);
     ASSERT_FALSE(m_recorder->error().has_value()) << *m_recorder->error();
     m_output = std::make_unique<SystemMidiOutput>();
+    m_reports = std::make_unique<Reports>(*m_output);
+    m_reports->listed();
     const std::optional<int> device = deviceNamed(*m_output, m_recorder->portName());
     ASSERT_TRUE(device.has_value()) << m_recorder->portName() << " is not among the devices";
     m_device = *device;
@@ -90,6 +109,7 @@ class SystemMidiOutputThroughJack : public ::testing::Test {
 
   void TearDown() override {
     if (HasFailure()) std::cerr << "jackd said:\n" << m_server.serverOutput();
+    m_reports.reset();
     m_output.reset();
     m_recorder.reset();
     m_server.stop();
@@ -97,7 +117,8 @@ class SystemMidiOutputThroughJack : public ::testing::Test {
 
   // Opens the recorder's port and waits until what is sent will arrive.
   void openRecorder() {
-    ASSERT_EQ(m_output->open(m_device), kOk);
+    m_output->open(m_device);
+    ASSERT_EQ(m_reports->opened(), kOk);
     ASSERT_TRUE(m_recorder->waitForConnections(1, kDeliveryTimeout));
   }
 
@@ -109,6 +130,7 @@ class SystemMidiOutputThroughJack : public ::testing::Test {
   test::JackServer m_server;
   std::unique_ptr<test::JackMidiRecorder> m_recorder;
   std::unique_ptr<SystemMidiOutput> m_output;
+  std::unique_ptr<Reports> m_reports;
   int m_device = -1;
 };
 
@@ -119,26 +141,51 @@ TEST_F(SystemMidiOutputThroughJack, DeliversExactlyTheBytesSentInOrder) {
               ElementsAreArray(kKeyAndChordBytes));
 }
 
-// Another instance of this program has an input port: it is not offered as a device.
-TEST_F(SystemMidiOutputThroughJack, ListsJackPortsButNotThisProgramsOwn) {
-  ASSERT_EQ(m_output->open(m_device), kOk);
-  const test::JackMidiRecorder ownPort(kClientName);
-  ASSERT_FALSE(ownPort.error().has_value()) << *ownPort.error();
-  std::vector<std::string> names;
-  for (const OutputPortInfo& port : listOutputPorts()) {
-    if (port.system == PortSystem::kJack) names.push_back(port.name);
-  }
-  EXPECT_THAT(names, ElementsAre(m_recorder->portName()));
+// Only the program's own client is left out: clients of other programs are listed whatever
+// their names, even one named as this program's, which JACK then calls "Tonalis-01".
+TEST_F(SystemMidiOutputThroughJack, ListsEveryClientButItsOwn) {
+  test::JackMidiSinkProcess other("Tonalis-other");
+  const std::optional<std::string> failure = other.start();
+  ASSERT_FALSE(failure.has_value()) << *failure;
+  const test::JackMidiRecorder namedAsThisProgram(kClientName);
+  ASSERT_FALSE(namedAsThisProgram.error().has_value()) << *namedAsThisProgram.error();
+  m_output->listDevices();
+  const std::vector<std::string> names = m_reports->listed();
+  EXPECT_THAT(names, ElementsAre(m_recorder->portName(), other.portName(),
+                                 StartsWith(std::string(kClientName) + "-0")));
+}
+
+// Listing again shows what came and went since; an id then means the new list's device.
+TEST_F(SystemMidiOutputThroughJack, ListingAgainFollowsPortsThatComeAndGo) {
+  auto later = std::make_unique<test::JackMidiRecorder>("tonalis-test-later");
+  ASSERT_FALSE(later->error().has_value()) << *later->error();
+  m_output->listDevices();
+  EXPECT_THAT(m_reports->listed(), Contains(later->portName()));
+  const std::optional<int> id = deviceNamed(*m_output, later->portName());
+  ASSERT_TRUE(id.has_value());
+  m_output->open(*id);
+  ASSERT_EQ(m_reports->opened(), kOk);
+  ASSERT_TRUE(later->waitForConnections(1, kDeliveryTimeout));
+  send({noteOn(0, 62, 100)});
+  EXPECT_THAT(later->waitForMessages(1, kDeliveryTimeout), ElementsAre(Message{0x90, 0x3E, 0x64}));
+
+  const std::string goneName = later->portName();
+  m_output->close();
+  EXPECT_EQ(m_reports->closed(), kOk);
+  later.reset();
+  m_output->listDevices();
+  EXPECT_THAT(m_reports->listed(), Not(Contains(goneName)));
 }
 
 TEST_F(SystemMidiOutputThroughJack, ClosingStopsTheNotesStillSounding) {
   openRecorder();
   send({noteOn(0, 60, 127), noteOn(2, 64, 100), noteOn(0, 67, 90), noteOff(0, 67),
         noteOn(3, 72, 0)});
-  EXPECT_EQ(m_output->close(), kOk);
-  EXPECT_EQ(m_output->shortMessage(noteOn(0, 60, 127)), kInvalidHandle);
+  m_output->close();
+  EXPECT_EQ(m_reports->closed(), kOk);
+  send({noteOn(0, 60, 127)});  // nothing is open: it goes nowhere
 
-  const std::vector<Message> received = m_recorder->waitForMessages(7, kDeliveryTimeout);
+  const std::vector<Message> received = m_recorder->waitForMessages(8, 1s);
   ASSERT_EQ(received.size(), 7u);
   EXPECT_THAT(std::vector(received.begin() + 5, received.end()),
               ElementsAre(Message{0x80, 0x3C, 0x00}, Message{0x82, 0x40, 0x00}));
@@ -147,9 +194,10 @@ TEST_F(SystemMidiOutputThroughJack, ClosingStopsTheNotesStillSounding) {
 TEST_F(SystemMidiOutputThroughJack, OpeningAnotherDeviceClosesTheFirst) {
   openRecorder();
   send({noteOn(0, 60, 127)});
-  EXPECT_EQ(m_output->open(m_output->deviceCount()), kBadDeviceId);
-  EXPECT_EQ(m_output->shortMessage(noteOff(0, 60)), kInvalidHandle);
-  EXPECT_THAT(m_recorder->waitForMessages(2, kDeliveryTimeout),
+  m_output->open(m_output->deviceCount());
+  EXPECT_EQ(m_reports->opened(), kBadDeviceId);
+  send({noteOff(0, 60)});
+  EXPECT_THAT(m_recorder->waitForMessages(3, 1s),
               ElementsAre(Message{0x90, 0x3C, 0x7F}, Message{0x80, 0x3C, 0x00}));
 
   ASSERT_TRUE(m_recorder->waitForConnections(0, kDeliveryTimeout));
@@ -158,20 +206,29 @@ TEST_F(SystemMidiOutputThroughJack, OpeningAnotherDeviceClosesTheFirst) {
   EXPECT_EQ(m_recorder->waitForMessages(3, kDeliveryTimeout).size(), 3u);
 }
 
-// With no other sound system here, the built-in synthesizer plays into the JACK server.
-TEST_F(SystemMidiOutputThroughJack, MidiMapperStartsOnAnySoundSystem) {
-  ASSERT_EQ(m_output->open(kMidiMapper), kOk);
-  send(kKeyAndChord);
-  EXPECT_EQ(m_output->close(), kOk);
+// The server stops under an open port: that is reported once, naming the port.
+TEST_F(SystemMidiOutputThroughJack, ServerThatStopsLosesTheDeviceOnce) {
+  openRecorder();
+  send({noteOn(0, 60, 127)});
+  ASSERT_EQ(m_recorder->waitForMessages(1, kDeliveryTimeout).size(), 1u);
+  m_recorder.reset();
+  m_server.stop();
+  const std::optional<MidiEvent> lost = m_reports->next(Kind::kDeviceLost);
+  ASSERT_TRUE(lost.has_value());
+  EXPECT_EQ(lost->device, std::string(kRecorderClient) + ":MIDI in");
+  send({noteOff(0, 60), noteOn(0, 62, 127)});
+  EXPECT_FALSE(m_reports->next(Kind::kDeviceLost, 500ms).has_value());
+  m_output->close();
+  EXPECT_EQ(m_reports->closed(), kInvalidHandle);
 }
 
-TEST_F(SystemMidiOutputThroughJack, MalformedMessagesAreRefusedAndNotSent) {
-  openRecorder();
-  EXPECT_EQ(m_output->shortMessage(packShortMessage(0x90, 0x80, 0x7F)), kInvalidParameter);
-  EXPECT_EQ(m_output->shortMessage(0xF8), kInvalidParameter);
-  send({noteOff(0, 60)});
-  EXPECT_THAT(m_recorder->waitForMessages(1, kDeliveryTimeout),
-              ElementsAre(Message{0x80, 0x3C, 0x00}));
+// With no other sound system here, the built-in synthesizer plays into the JACK server.
+TEST_F(SystemMidiOutputThroughJack, MidiMapperStartsOnAnySoundSystem) {
+  m_output->open(kMidiMapper);
+  ASSERT_EQ(m_reports->opened(), kOk);
+  send(kKeyAndChord);
+  m_output->close();
+  EXPECT_EQ(m_reports->closed(), kOk);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <RtMidi.h>
 #include <fcntl.h>
 #include <jack/jack.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
@@ -22,6 +23,7 @@ using namespace std::chrono_literals;
 
 constexpr const char* kJackd = "jackd";
 constexpr const char* kInputPortName = "MIDI in";
+constexpr const char* kMidiSink = TONALIS_JACK_MIDI_SINK;
 constexpr auto kStartTimeout = 15s;
 constexpr auto kStopTimeout = 5s;
 constexpr auto kPollInterval = 20ms;
@@ -203,6 +205,88 @@ void JackMidiRecorder::receive(double, std::vector<unsigned char>* message, void
     recorder.m_messages.emplace_back(message->begin(), message->end());
   }
   recorder.m_arrived.notify_all();
+}
+
+JackMidiSinkProcess::JackMidiSinkProcess(std::string clientName)
+    : m_clientName(std::move(clientName)) {}
+
+JackMidiSinkProcess::~JackMidiSinkProcess() {
+  if (m_pid > 0) {
+    // A client killed outright holds the server up until it notices.
+    kill(m_pid, SIGCONT);
+    kill(m_pid, SIGTERM);
+    waitpid(m_pid, nullptr, 0);
+  }
+  if (m_output >= 0) ::close(m_output);
+}
+
+std::optional<std::string> JackMidiSinkProcess::start() {
+  int pipeEnds[2];
+  if (pipe2(pipeEnds, O_CLOEXEC) != 0) return "no pipe for " + std::string(kMidiSink);
+  const pid_t parent = getpid();
+  m_pid = fork();
+  if (m_pid == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) _exit(EXIT_FAILURE);
+    dup2(pipeEnds[1], STDOUT_FILENO);
+    execl(kMidiSink, kMidiSink, m_clientName.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  ::close(pipeEnds[1]);
+  m_output = pipeEnds[0];
+  if (m_pid < 0) return "could not fork for " + std::string(kMidiSink);
+  std::string line;
+  if (!readLine(line, std::chrono::steady_clock::now() + kStartTimeout) || line != "ready") {
+    return std::string(kMidiSink) + " did not start: " + line;
+  }
+  return std::nullopt;
+}
+
+std::string JackMidiSinkProcess::portName() const {
+  return m_clientName + ":" + kInputPortName;
+}
+
+void JackMidiSinkProcess::pause() {
+  kill(m_pid, SIGSTOP);
+}
+
+void JackMidiSinkProcess::resume() {
+  kill(m_pid, SIGCONT);
+}
+
+std::vector<JackMidiSinkProcess::Message> JackMidiSinkProcess::waitForMessages(
+    std::size_t count, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  std::string line;
+  while (m_messages.size() < count && readLine(line, deadline)) {
+    std::istringstream bytes(line);
+    Message message;
+    for (unsigned int byte = 0; bytes >> std::hex >> byte;) {
+      message.push_back(static_cast<std::uint8_t>(byte));
+    }
+    m_messages.push_back(std::move(message));
+  }
+  return m_messages;
+}
+
+bool JackMidiSinkProcess::readLine(std::string& line,
+                                   std::chrono::steady_clock::time_point deadline) {
+  for (;;) {
+    if (const std::size_t end = m_unread.find('\n'); end != std::string::npos) {
+      line = m_unread.substr(0, end);
+      m_unread.erase(0, end + 1);
+      return true;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return false;
+    pollfd ready{m_output, POLLIN, 0};
+    if (poll(&ready, 1, static_cast<int>(left.count())) <= 0) return false;
+    char chunk[256];
+    const ssize_t got = read(m_output, chunk, sizeof chunk);
+    if (got <= 0) return false;
+    m_unread.append(chunk, static_cast<std::size_t>(got));
+  }
 }
 
 }  // namespace tonalis::test

@@ -89,4 +89,37 @@ class JackMidiRecorder {
   std::vector<Message> m_messages;
 };
 
+// A receiving client in a process of its own (tests/support/jack_midi_sink.cpp), for what
+// a client of this process cannot show: a program that is stuck, or another program's
+// client. Its port is "<client>:MIDI in", as a JackMidiRecorder's.
+class JackMidiSinkProcess {
+ public:
+  using Message = JackMidiRecorder::Message;
+
+  explicit JackMidiSinkProcess(std::string clientName);
+  ~JackMidiSinkProcess();
+  JackMidiSinkProcess(const JackMidiSinkProcess&) = delete;
+  JackMidiSinkProcess& operator=(const JackMidiSinkProcess&) = delete;
+
+  // Starts it on the default JACK server; returns once its port is there, or says why not.
+  std::optional<std::string> start();
+  std::string portName() const;
+
+  // Stops the process (SIGSTOP) and lets it go on (SIGCONT).
+  void pause();
+  void resume();
+
+  // The messages it printed so far, once there are at least `count` or `timeout` has passed.
+  std::vector<Message> waitForMessages(std::size_t count, std::chrono::milliseconds timeout);
+
+ private:
+  bool readLine(std::string& line, std::chrono::steady_clock::time_point deadline);
+
+  std::string m_clientName;
+  pid_t m_pid = -1;
+  int m_output = -1;
+  std::string m_unread;
+  std::vector<Message> m_messages;
+};
+
 }  // namespace tonalis::test

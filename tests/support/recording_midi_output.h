@@ -1,22 +1,39 @@
 // A MIDI output for tests: configurable device names and open results, and a record of every
-// call in order, e.g. "deviceCount", "deviceName(0)", "close", "open(-1)", "short(8338576)".
+// call in order, e.g. "deviceCount", "deviceName(0)", "listDevices", "close", "open(-1)",
+// "short(8338576)". It does each thing at once and reports it as the real output does, through
+// events that the window takes on its next pass through the event loop.
 #pragma once
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "midi/midi_event_queue.h"
 #include "midi/midi_output.h"
 
 namespace tonalis::testing {
 
 class RecordingMidiOutput : public midi::MidiOutput {
  public:
-  explicit RecordingMidiOutput(std::vector<std::string> names = {}) : m_names(std::move(names)) {}
+  explicit RecordingMidiOutput(std::vector<std::string> names = {}) : m_names(std::move(names)) {
+    pushListing();
+  }
 
   // The code open(id) returns; devices not listed open with kOk.
   void setOpenResult(int id, int code) { m_openResults[id] = code; }
+  // The list the next listDevices() reads.
+  void setNextNames(std::vector<std::string> names) { m_nextNames = std::move(names); }
+  // The open device stops working, as the real output reports a server that went away.
+  void loseDevice(const std::string& name) {
+    m_open = false;
+    m_events.push(midi::MidiEvent::lost(name));
+  }
+
+  void setWakeUp(std::function<void()> wakeUp) override { m_events.setWakeUp(std::move(wakeUp)); }
+  std::vector<midi::MidiEvent> takeEvents() override { return m_events.take(); }
 
   int deviceCount() override {
     m_calls.emplace_back("deviceCount");
@@ -26,22 +43,27 @@ class RecordingMidiOutput : public midi::MidiOutput {
     m_calls.push_back("deviceName(" + std::to_string(id) + ")");
     return m_names.at(static_cast<std::size_t>(id));
   }
-  int open(int id) override {
+  void listDevices() override {
+    m_calls.emplace_back("listDevices");
+    if (m_nextNames) m_names = *std::exchange(m_nextNames, std::nullopt);
+    pushListing();
+  }
+  void open(int id) override {
     m_calls.push_back("open(" + std::to_string(id) + ")");
     const auto found = m_openResults.find(id);
     m_open = found == m_openResults.end() || found->second == midi::kOk;
-    return m_open ? midi::kOk : found->second;
+    m_events.push(midi::MidiEvent::opened(m_open ? midi::kOk : found->second));
   }
-  int close() override {
+  void close() override {
     m_calls.emplace_back("close");
     const bool wasOpen = m_open;
     m_open = false;
-    return wasOpen ? midi::kOk : midi::kInvalidHandle;
+    m_events.push(midi::MidiEvent::closed(wasOpen ? midi::kOk : midi::kInvalidHandle));
   }
   int shortMessage(std::uint32_t message) override {
     m_calls.push_back("short(" + std::to_string(message) + ")");
     m_messages.push_back(message);
-    return m_open ? midi::kOk : midi::kInvalidHandle;
+    return midi::kOk;
   }
 
   const std::vector<std::string>& calls() const { return m_calls; }
@@ -53,11 +75,15 @@ class RecordingMidiOutput : public midi::MidiOutput {
   }
 
  private:
+  void pushListing() { m_events.push(midi::MidiEvent::listed(m_names)); }
+
   std::vector<std::string> m_names;
+  std::optional<std::vector<std::string>> m_nextNames;
   std::map<int, int> m_openResults;
   std::vector<std::string> m_calls;
   std::vector<std::uint32_t> m_messages;
   bool m_open = false;
+  midi::MidiEventQueue m_events;
 };
 
 }  // namespace tonalis::testing

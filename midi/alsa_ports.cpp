@@ -1,15 +1,15 @@
-#include "midi/rtmidi_ports.h"
+#include "midi/alsa_ports.h"
 
 #include <RtMidi.h>
+#include <alsa/asoundlib.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <chrono>
+#include <charconv>
 #include <exception>
 #include <new>
 #include <optional>
 #include <string_view>
-#include <thread>
 #include <utility>
 
 #include "midi/sound_servers.h"
@@ -17,25 +17,7 @@
 namespace tonalis::midi {
 namespace {
 
-using namespace std::chrono_literals;
-
 constexpr const char* kOutputPortName = "MIDI out";
-
-struct SystemApi {
-  PortSystem system;
-  RtMidi::Api api;
-  bool (*reachable)();
-  // How long the last messages sent may take to leave before the port can close.
-  std::chrono::milliseconds drainTime;
-};
-
-// Listing order of the sound systems. ALSA sends each message as it is given. RtMidi
-// hands JACK messages to the server's next process cycles (each up to ~45 ms) and may
-// close the port before that cycle has taken them, losing the note-offs sent on closing.
-constexpr std::array kSystems{
-    SystemApi{PortSystem::kAlsa, RtMidi::LINUX_ALSA, &alsaSequencerReachable, 0ms},
-    SystemApi{PortSystem::kJack, RtMidi::UNIX_JACK, &jackServerRunning, 100ms},
-};
 
 int resultFor(RtMidiError::Type type) {
   switch (type) {
@@ -73,11 +55,11 @@ class RtMidiCalls {
     return m_failure ? resultFor(*m_failure) : kOk;
   }
 
-  // Opens a client of `api`; later failures of that client come back through run().
-  std::unique_ptr<RtMidiOut> openClient(RtMidi::Api api) {
+  // Opens a client; later failures of that client come back through run().
+  std::unique_ptr<RtMidiOut> openClient() {
     std::unique_ptr<RtMidiOut> client;
     const int code = run([&] {
-      client = std::make_unique<RtMidiOut>(api, kClientName);
+      client = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kClientName);
       client->setErrorCallback(&RtMidiCalls::record, this);
     });
     return code == kOk ? std::move(client) : nullptr;
@@ -92,19 +74,55 @@ class RtMidiCalls {
   std::optional<RtMidiError::Type> m_failure;
 };
 
-bool isCompiledIn(RtMidi::Api api) {
+bool isCompiledIn() {
   std::vector<RtMidi::Api> compiled;
   RtMidi::getCompiledApi(compiled);
-  return std::ranges::find(compiled, api) != compiled.end();
+  return std::ranges::find(compiled, RtMidi::LINUX_ALSA) != compiled.end();
 }
 
-// Ports of this program (the client may carry a suffix when several instances run).
-bool isOwnPort(std::string_view name) {
-  const std::string_view client = name.substr(0, name.find(':'));
-  return client.starts_with(kClientName) &&
-         (client.size() == std::string_view(kClientName).size() ||
-          client[std::string_view(kClientName).size()] == '-');
+// The sequencer's client number, which RtMidi puts at the end of a name: "... 14:0".
+std::optional<int> clientNumber(std::string_view name) {
+  const std::size_t space = name.rfind(' ');
+  const std::size_t colon = name.rfind(':');
+  if (space == std::string_view::npos || colon == std::string_view::npos || colon < space) {
+    return std::nullopt;
+  }
+  int number = 0;
+  const char* first = name.data() + space + 1;
+  const char* last = name.data() + colon;
+  const auto [end, error] = std::from_chars(first, last, number);
+  if (error != std::errc{} || end != last) return std::nullopt;
+  return number;
 }
+
+// The sequencer knows which process each client belongs to.
+class SequencerClients {
+ public:
+  SequencerClients() {
+    if (snd_seq_open(&m_sequencer, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK) < 0) {
+      m_sequencer = nullptr;
+    }
+  }
+  ~SequencerClients() {
+    if (m_sequencer != nullptr) snd_seq_close(m_sequencer);
+  }
+  SequencerClients(const SequencerClients&) = delete;
+  SequencerClients& operator=(const SequencerClients&) = delete;
+
+  bool reachable() const { return m_sequencer != nullptr; }
+
+  bool belongsToThisProcess(const std::string& portName) const {
+    const std::optional<int> client = clientNumber(portName);
+    if (!client || m_sequencer == nullptr) return false;
+    snd_seq_client_info_t* info = nullptr;
+    snd_seq_client_info_alloca(&info);
+    if (snd_seq_get_any_client_info(m_sequencer, *client, info) < 0) return false;
+    return snd_seq_client_info_get_pid(info) == getpid();
+  }
+
+ private:
+  snd_seq_t* m_sequencer = nullptr;
+};
 
 // Port names of a client, in RtMidi's port order; empty on failure.
 std::vector<std::string> portNames(RtMidiCalls& calls, RtMidiOut& client) {
@@ -117,70 +135,59 @@ std::vector<std::string> portNames(RtMidiCalls& calls, RtMidiOut& client) {
   return names;
 }
 
-const SystemApi* systemApi(PortSystem system) {
-  const auto found = std::ranges::find(kSystems, system, &SystemApi::system);
-  return found == kSystems.end() ? nullptr : &*found;
-}
-
-class RtMidiPort final : public MessageSink {
+class AlsaPort final : public MessageSink {
  public:
   // `calls` must be the RtMidiCalls that opened `client`: the client reports into it.
-  RtMidiPort(std::unique_ptr<RtMidiCalls> calls, std::unique_ptr<RtMidiOut> client,
-             std::chrono::milliseconds drainTime)
-      : m_calls(std::move(calls)), m_client(std::move(client)), m_drainTime(drainTime) {}
+  AlsaPort(std::unique_ptr<RtMidiCalls> calls, std::unique_ptr<RtMidiOut> client)
+      : m_calls(std::move(calls)), m_client(std::move(client)) {}
 
-  ~RtMidiPort() override {
-    if (m_sentAny) std::this_thread::sleep_for(m_drainTime);
+  // The sequencer delivers each message as it is given: nothing waits to leave.
+  ~AlsaPort() override {
     m_calls->run([&] { m_client->closePort(); });
   }
 
   int send(const ChannelMessage& message) override {
     const auto wire = message.wire();
-    m_sentAny = true;
     return m_calls->run([&] { m_client->sendMessage(wire.data(), wire.size()); });
   }
 
  private:
   std::unique_ptr<RtMidiCalls> m_calls;
   std::unique_ptr<RtMidiOut> m_client;
-  std::chrono::milliseconds m_drainTime;
-  bool m_sentAny = false;
 };
 
 }  // namespace
 
-std::vector<OutputPortInfo> listOutputPorts() {
-  std::vector<OutputPortInfo> ports;
-  for (const SystemApi& system : kSystems) {
-    if (!isCompiledIn(system.api) || !system.reachable()) continue;
-    RtMidiCalls calls;
-    const std::unique_ptr<RtMidiOut> client = calls.openClient(system.api);
-    if (!client) continue;
-    for (std::string& name : portNames(calls, *client)) {
-      if (!isOwnPort(name)) ports.push_back({system.system, std::move(name)});
-    }
-  }
-  return ports;
+std::vector<std::string> listAlsaOutputPorts() {
+  quietSoundServers();
+  const SequencerClients sequencer;
+  if (!isCompiledIn() || !sequencer.reachable()) return {};
+  RtMidiCalls calls;
+  const std::unique_ptr<RtMidiOut> client = calls.openClient();
+  if (!client) return {};
+  std::vector<std::string> names = portNames(calls, *client);
+  std::erase_if(names,
+                [&](const std::string& name) { return sequencer.belongsToThisProcess(name); });
+  return names;
 }
 
-Opened<MessageSink> openOutputPort(const OutputPortInfo& port) {
-  const SystemApi* system = systemApi(port.system);
-  // A port whose server has stopped since the list was read is gone with it.
-  if (system == nullptr || !isCompiledIn(system->api) || !system->reachable()) {
+Opened<MessageSink> openAlsaOutputPort(const std::string& name) {
+  quietSoundServers();
+  if (!isCompiledIn() || !SequencerClients().reachable()) {
     return Opened<MessageSink>::failure(kBadDeviceId);
   }
   auto calls = std::make_unique<RtMidiCalls>();
-  std::unique_ptr<RtMidiOut> client = calls->openClient(system->api);
+  std::unique_ptr<RtMidiOut> client = calls->openClient();
   if (!client) return Opened<MessageSink>::failure(kNoDriver);
 
   const std::vector<std::string> names = portNames(*calls, *client);
-  const auto found = std::ranges::find(names, port.name);
+  const auto found = std::ranges::find(names, name);
   if (found == names.end()) return Opened<MessageSink>::failure(kBadDeviceId);
   const auto index = static_cast<unsigned int>(found - names.begin());
   if (const int code = calls->run([&] { client->openPort(index, kOutputPortName); }); code != kOk) {
     return Opened<MessageSink>::failure(code);
   }
-  return {std::make_unique<RtMidiPort>(std::move(calls), std::move(client), system->drainTime)};
+  return {std::make_unique<AlsaPort>(std::move(calls), std::move(client))};
 }
 
 }  // namespace tonalis::midi

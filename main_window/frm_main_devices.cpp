@@ -1,0 +1,186 @@
+// The "Devices" menu: the devices the output lists, the one in use checked, and the output's
+// reports of what became of a choice. The output works on a thread of its own, so the window
+// asks and goes on answering; the answers come back here in the order they were asked for.
+#include <QAction>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenu>
+
+#include "main_window/device_entry_text.h"
+#include "main_window/frm_main.h"
+#include "main_window/placement.h"
+#include "midi/result_meaning.h"
+
+namespace tonalis {
+
+namespace {
+
+const QString kMidiMapperCaption = QStringLiteral("MIDI Mapper");
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The code alone tells a musician nothing; what it means follows on a line of its own, then
+// what the output knows about this failure.
+QString openFailureMessage(int code, const std::string& detail) {
+  QString message = QStringLiteral("Couldn't open midi out, rc = ") + QString::number(code);
+  const std::string_view meaning = midi::resultMeaning(code);
+  if (!meaning.empty()) message += QStringLiteral("\n\n") + fromUtf8(meaning);
+  if (!detail.empty()) message += QStringLiteral("\n\n") + QString::fromStdString(detail);
+  return message;
+}
+
+QString lostDeviceMessage(const QString& device) {
+  return QStringLiteral(
+             "The MIDI device \u201C%1\u201D has stopped working: its MIDI system has "
+             "shut down or the device was removed.\n\nKeys and chords now sound "
+             "through MIDI Mapper.")
+      .arg(device);
+}
+
+}  // namespace
+
+void frmMain::fillDeviceMenu() {
+  // The output reads its device list as soon as it starts; usually it is there by now.
+  waitForOutput([this] { return m_devicesListed; });
+  m_deviceMenuFilled = true;
+  showDeviceList();
+}
+
+// Opening the menu reads the device list again: the entries show the last list at once and
+// change when the new one comes.
+void frmMain::mnuDevice_Show() {
+  // The open menu takes the keyboard: the key-up of a computer key held now would be lost.
+  silenceAll();
+  m_output.listDevices();
+}
+
+void frmMain::device_Click(int entry) {
+  if (entry < 0 || entry >= static_cast<int>(m_ui.device.size())) return;
+  // The notes started on the old output must end there.
+  silenceAll();
+  for (std::size_t other = 0; other < m_ui.device.size(); ++other) {
+    m_ui.device[other]->setChecked(static_cast<int>(other) == entry);
+  }
+  m_state.curDevice = entry - 1;
+  m_deviceChosen = true;
+  m_chosenDevice =
+      entry == 0 ? QString() : m_ui.device[static_cast<std::size_t>(entry)]->data().toString();
+  m_state.hMidiOut = nullptr;
+  m_output.close();
+  m_output.open(m_state.curDevice);
+  m_outputClosed = false;
+  if (m_pendingOpens++ == 0) QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+}
+
+void frmMain::takeMidiEvents() {
+  for (midi::MidiEvent& event : m_output.takeEvents()) m_midiEvents.push_back(std::move(event));
+  // A message box shown for one report lets the next wake-up in: it only queues.
+  if (m_handlingMidiEvent) return;
+  m_handlingMidiEvent = true;
+  while (!m_midiEvents.empty()) {
+    const midi::MidiEvent event = std::move(m_midiEvents.front());
+    m_midiEvents.pop_front();
+    handleMidiEvent(event);
+  }
+  m_handlingMidiEvent = false;
+}
+
+void frmMain::handleMidiEvent(const midi::MidiEvent& event) {
+  using Kind = midi::MidiEvent::Kind;
+  switch (event.kind) {
+    case Kind::kDevicesListed:
+      m_devicesListed = true;
+      if (m_deviceMenuFilled) showDeviceList();
+      break;
+    case Kind::kClosed:
+      m_state.midiRc = event.code;
+      break;
+    case Kind::kOpened:
+      outputOpened(event.code, event.detail);
+      break;
+    case Kind::kDeviceLost:
+      // A choice made since is under way and reports for itself.
+      if (m_pendingOpens == 0 && m_state.curDevice != midi::kMidiMapper &&
+          fromUtf8(event.device) == m_chosenDevice) {
+        chosenDeviceLost();
+      }
+      break;
+  }
+}
+
+// One entry per device, reusing the entries there are, so that an open menu stays in place;
+// the chosen device keeps its check mark wherever it now is in the list.
+void frmMain::showDeviceList() {
+  m_state.deviceCount = m_output.deviceCount();
+  const int entries = 1 + std::max(0, m_state.deviceCount);
+  for (int entry = 0; entry < entries; ++entry) {
+    if (entry == static_cast<int>(m_ui.device.size())) {
+      QAction* action = m_ui.mnuDevice->addAction(QString());
+      action->setObjectName(elementName("device", entry));
+      action->setCheckable(true);
+      action->setActionGroup(m_ui.deviceGroup);
+      connect(action, &QAction::triggered, this, [this, entry] { device_Click(entry); });
+      m_ui.device.push_back(action);
+    }
+    QAction& action = *m_ui.device[static_cast<std::size_t>(entry)];
+    if (entry == 0) {
+      action.setText(kMidiMapperCaption);
+    } else {
+      showDeviceEntry(action, QString::fromStdString(m_output.deviceName(entry - 1)));
+    }
+  }
+  while (static_cast<int>(m_ui.device.size()) > entries) {
+    delete m_ui.device.back();
+    m_ui.device.pop_back();
+  }
+  if (!m_deviceChosen) return;
+
+  int chosen = -1;
+  for (int entry = 0; entry < entries && chosen < 0; ++entry) {
+    const bool isChosen =
+        m_state.curDevice == midi::kMidiMapper
+            ? entry == 0
+            : entry > 0 &&
+                  m_ui.device[static_cast<std::size_t>(entry)]->data().toString() == m_chosenDevice;
+    if (isChosen) chosen = entry;
+  }
+  for (int entry = 0; entry < entries; ++entry) {
+    m_ui.device[static_cast<std::size_t>(entry)]->setChecked(entry == chosen);
+  }
+  if (chosen >= 0) {
+    m_state.curDevice = chosen - 1;
+  } else if (m_pendingOpens == 0) {
+    chosenDeviceLost();
+  }
+}
+
+// The one place that gives an entry its device: what it shows and what choosing it opens.
+void frmMain::showDeviceEntry(QAction& entry, const QString& deviceName) {
+  entry.setText(deviceEntryText(deviceName, m_ui.mnuDevice->fontMetrics()));
+  entry.setToolTip(deviceName);
+  entry.setData(deviceName);
+}
+
+void frmMain::outputOpened(int code, const std::string& failureDetail) {
+  m_state.midiRc = code;
+  if (--m_pendingOpens == 0) {
+    QGuiApplication::restoreOverrideCursor();
+    m_state.hMidiOut = code == midi::kOk ? &m_output : nullptr;
+  }
+  if (code != midi::kOk) m_messages.show(openFailureMessage(code, failureDetail));
+}
+
+// Said once, then the keys sound again through the built-in synthesizer.
+void frmMain::chosenDeviceLost() {
+  m_messages.show(lostDeviceMessage(m_chosenDevice));
+  device_Click(0);
+}
+
+// Only for the load step, before the window is shown: the splash stays painted meanwhile.
+void frmMain::waitForOutput(const std::function<bool()>& done) {
+  while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+}  // namespace tonalis

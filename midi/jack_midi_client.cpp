@@ -1,0 +1,155 @@
+#include "midi/jack_midi_client.h"
+
+#include <jack/midiport.h>
+
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <string_view>
+#include <thread>
+#include <utility>
+
+#include "midi/sound_servers.h"
+
+namespace tonalis::midi {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr const char* kOutputPortName = "MIDI out";
+// Each queued message takes a record of this size: its length, then up to three bytes.
+constexpr std::size_t kRecordSize = 4;
+constexpr std::size_t kPendingBytes = 1024 * kRecordSize;
+constexpr auto kRetryPause = 100ms;
+constexpr auto kPollInterval = 2ms;
+// A receiving client that is stopped holds up the whole server; what waits is still sent
+// when it goes on, unless it stays stopped this long.
+constexpr auto kSendTimeout = 10s;
+
+jack_client_t* openClient(jack_status_t& status) {
+  return jack_client_open(kClientName, JackNoStartServer, &status);
+}
+
+}  // namespace
+
+JackMidiClient::JackMidiClient(std::function<void()> serverGone)
+    : m_serverGone(std::move(serverGone)) {}
+
+std::unique_ptr<JackMidiClient> JackMidiClient::open(std::function<void()> serverGone) {
+  quietSoundServers();
+  jack_status_t status{};
+  jack_client_t* client = openClient(status);
+  if (client == nullptr) {
+    std::this_thread::sleep_for(kRetryPause);
+    client = openClient(status);
+  }
+  if (client == nullptr) return nullptr;
+
+  std::unique_ptr<JackMidiClient> opened(new JackMidiClient(std::move(serverGone)));
+  opened->m_client = client;
+  opened->m_pending = jack_ringbuffer_create(kPendingBytes);
+  jack_set_process_callback(client, &JackMidiClient::process, opened.get());
+  jack_on_shutdown(client, &JackMidiClient::shutDown, opened.get());
+  return opened;
+}
+
+JackMidiClient::~JackMidiClient() {
+  disconnect();
+  // Closing a client that the server has thrown out only frees what this side holds.
+  jack_client_close(m_client);
+  jack_ringbuffer_free(m_pending);
+}
+
+std::vector<std::string> JackMidiClient::inputPorts() const {
+  std::vector<std::string> ports;
+  if (!alive()) return ports;
+  const char** names = jack_get_ports(m_client, nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsInput);
+  if (names == nullptr) return ports;
+  const std::string ownPrefix = std::string(jack_get_client_name(m_client)) + ":";
+  for (const char** name = names; *name != nullptr; ++name) {
+    if (!std::string_view(*name).starts_with(ownPrefix)) ports.emplace_back(*name);
+  }
+  jack_free(static_cast<void*>(names));
+  return ports;
+}
+
+int JackMidiClient::connect(const std::string& port) {
+  disconnect();
+  if (!alive()) return kBadDeviceId;
+  if (jack_port_by_name(m_client, port.c_str()) == nullptr) return kBadDeviceId;
+  if (m_output == nullptr) {
+    m_output =
+        jack_port_register(m_client, kOutputPortName, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+    if (m_output == nullptr) return kError;
+  }
+  if (jack_activate(m_client) != 0) return kError;
+  const int connected = jack_connect(m_client, jack_port_name(m_output), port.c_str());
+  if (connected != 0 && connected != EEXIST) {
+    jack_deactivate(m_client);
+    return kBadDeviceId;
+  }
+  m_connectedTo = port;
+  return kOk;
+}
+
+void JackMidiClient::disconnect() {
+  if (m_connectedTo.empty()) return;
+  waitUntilSent();
+  // Deactivating also drops the connection; an idle client costs the server nothing.
+  if (alive()) jack_deactivate(m_client);
+  m_connectedTo.clear();
+}
+
+int JackMidiClient::send(const ChannelMessage& message) {
+  if (!alive()) return kBadDeviceId;
+  if (m_connectedTo.empty()) return kInvalidHandle;
+  if (jack_ringbuffer_write_space(m_pending) < kRecordSize) return kError;
+  std::array<char, kRecordSize> record{};
+  record[0] = static_cast<char>(message.size);
+  for (std::size_t i = 0; i < message.size; ++i)
+    record[i + 1] = static_cast<char>(message.bytes[i]);
+  jack_ringbuffer_write(m_pending, record.data(), record.size());
+  return kOk;
+}
+
+// The last records read in a cycle reach the receiver in that cycle; one more cycle after
+// the queue is empty makes sure of it.
+void JackMidiClient::waitUntilSent() {
+  const auto deadline = std::chrono::steady_clock::now() + kSendTimeout;
+  while (alive() && jack_ringbuffer_read_space(m_pending) > 0 &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  const unsigned long emptied = m_cycles.load();
+  while (alive() && m_cycles.load() < emptied + 2 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(kPollInterval);
+  }
+}
+
+int JackMidiClient::process(jack_nframes_t frames, void* self) {
+  auto& client = *static_cast<JackMidiClient*>(self);
+  void* buffer = jack_port_get_buffer(client.m_output, frames);
+  jack_midi_clear_buffer(buffer);
+  std::array<char, kRecordSize> record{};
+  jack_nframes_t time = 0;
+  while (jack_ringbuffer_peek(client.m_pending, record.data(), kRecordSize) == kRecordSize) {
+    const auto size = static_cast<std::size_t>(record[0]);
+    // A full buffer keeps the rest for the next cycle, in order.
+    if (jack_midi_event_write(buffer, time, reinterpret_cast<jack_midi_data_t*>(&record[1]),
+                              size) != 0) {
+      break;
+    }
+    jack_ringbuffer_read_advance(client.m_pending, kRecordSize);
+    if (time + 1 < frames) ++time;
+  }
+  client.m_cycles.fetch_add(1);
+  return 0;
+}
+
+void JackMidiClient::shutDown(void* self) {
+  auto& client = *static_cast<JackMidiClient*>(self);
+  client.m_gone.store(true);
+  client.m_serverGone();
+}
+
+}  // namespace tonalis::midi

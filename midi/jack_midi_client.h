@@ -1,0 +1,61 @@
+// This program's one JACK client: it lists the MIDI input ports of the JACK server and plays
+// into one of them through its own output port. Opening a JACK client costs tens of
+// milliseconds and can hang behind another client that is stuck, so it is opened once and
+// kept for as long as the server runs; choosing another JACK port only moves its connection.
+#pragma once
+
+#include <jack/jack.h>
+#include <jack/ringbuffer.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/midi_output.h"
+#include "midi/short_message.h"
+
+namespace tonalis::midi {
+
+class JackMidiClient {
+ public:
+  // Connects to the JACK server, trying once more when it refuses the first time (it may
+  // still be busy with a client that has just left); null when there is no server to take it.
+  // `serverGone` is called from a JACK thread when the server shuts down or throws the client
+  // out: it must only take note.
+  static std::unique_ptr<JackMidiClient> open(std::function<void()> serverGone);
+  ~JackMidiClient();
+  JackMidiClient(const JackMidiClient&) = delete;
+  JackMidiClient& operator=(const JackMidiClient&) = delete;
+
+  // False once the server has gone; then nothing here reaches it any more.
+  bool alive() const { return !m_gone.load(); }
+
+  // Full names ("client:port") of the MIDI input ports of the server, in its port order,
+  // except those of this client.
+  std::vector<std::string> inputPorts() const;
+
+  // Plays into `port` from now on; kBadDeviceId when there is no such port.
+  int connect(const std::string& port);
+  // Waits until what was sent has left, then lets go of the port.
+  void disconnect();
+  // Queues `message` for the server's next cycle; kBadDeviceId once the server has gone.
+  int send(const ChannelMessage& message);
+
+ private:
+  explicit JackMidiClient(std::function<void()> serverGone);
+  static int process(jack_nframes_t frames, void* self);
+  static void shutDown(void* self);
+  void waitUntilSent();
+
+  std::function<void()> m_serverGone;
+  jack_client_t* m_client = nullptr;
+  jack_port_t* m_output = nullptr;
+  jack_ringbuffer_t* m_pending = nullptr;
+  std::string m_connectedTo;
+  std::atomic<bool> m_gone{false};
+  std::atomic<unsigned long> m_cycles{0};
+};
+
+}  // namespace tonalis::midi

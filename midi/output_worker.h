@@ -1,0 +1,81 @@
+// The work of the system's MIDI output, done in the order it was asked for on a thread of its
+// own: listing, opening and closing devices can take long or hang behind another program
+// (a stopped JACK client holds up the whole server), and none of that may hold up the caller.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "midi/jack_midi_client.h"
+#include "midi/message_sink.h"
+#include "midi/midi_event_queue.h"
+#include "midi/soundfont_search.h"
+#include "midi/sounding_notes.h"
+
+namespace tonalis::midi {
+
+class OutputWorker {
+ public:
+  // Results go to `events`, which must outlive the worker.
+  OutputWorker(SoundFontSearch soundFonts, MidiEventQueue& events);
+  // Does what was asked before, closes the output (ending its notes) and stops the thread.
+  ~OutputWorker();
+  OutputWorker(const OutputWorker&) = delete;
+  OutputWorker& operator=(const OutputWorker&) = delete;
+
+  // Each of these queues its work and returns; each reports as MidiOutput's calls do.
+  void listDevices();
+  // Starts the built-in synthesizer ahead of time; the next openMapper() takes it.
+  void prepareMapper();
+  void openMapper();
+  // Opens the device of that name; an empty optional reports kBadDeviceId.
+  void openDevice(std::optional<std::string> name);
+  void close();
+  void send(const ChannelMessage& message);
+
+ private:
+  enum class System { kAlsa, kJack };
+  struct Port {
+    System system;
+    std::string name;
+  };
+
+  void post(std::function<void()> work);
+  void run();
+
+  // On the worker's thread.
+  std::vector<Port> readPorts();
+  const Port* findPort(const std::string& name);
+  void finishOpen(Opened<MessageSink> opened, std::string name, bool onJack);
+  int closeOutput();
+  void loseOutput();
+  void jackServerGone();
+
+  SoundFontSearch m_soundFonts;
+  MidiEventQueue& m_events;
+
+  std::mutex m_mutex;
+  std::condition_variable m_wake;
+  std::deque<std::function<void()>> m_work;
+  bool m_stopping = false;
+
+  // Touched only by the worker's thread.
+  std::vector<Port> m_ports;
+  std::unique_ptr<JackMidiClient> m_jack;
+  std::optional<Opened<MessageSink>> m_preparedMapper;
+  std::unique_ptr<MessageSink> m_output;
+  std::string m_outputName;
+  bool m_outputOnJack = false;
+  SoundingNotes m_sounding;
+
+  std::thread m_thread;  // last: it starts once everything above exists
+};
+
+}  // namespace tonalis::midi
