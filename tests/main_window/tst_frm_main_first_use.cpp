@@ -167,6 +167,53 @@ class TstFrmMainFirstUse : public QObject {
     QVERIFY2(menu->sizeHint().width() < h.window.width() / 2,
              qPrintable(QString::number(menu->sizeHint().width())));
   }
+
+  // Devices plugged in or out after start: each opening of the menu reads the list again, the
+  // device in use stays checked by name, an entry opens the device it shows, and a device in
+  // use that goes away is reported once and "MIDI Mapper" takes over.
+  void deviceListReadAgainOnEachOpening() {
+    WindowHarness h({"Synth A", "Synth B"});
+    h.start();
+    h.choose(2);
+    auto* menu = h.find<QMenu>("mnuDevice");
+    const auto reopenMenu = [&](std::vector<std::string> names) {
+      h.output.setNextNames(std::move(names));
+      emit menu->aboutToShow();
+      WindowHarness::settle();
+    };
+    const auto entries = [&] {
+      QStringList texts;
+      for (const QAction* action : menu->actions()) {
+        texts << action->text() + (action->isChecked() ? QStringLiteral(" *") : QString());
+      }
+      return texts;
+    };
+
+    reopenMenu({"Keyboard new", "Synth A", "Synth B"});
+    QCOMPARE(entries(), (QStringList{"MIDI Mapper", "Keyboard new", "Synth A", "Synth B *"}));
+    h.output.forget();
+    h.choose(1);
+    QCOMPARE(h.output.calls(), (std::vector<std::string>{"close", "open(0)"}));
+    QCOMPARE(entries(), (QStringList{"MIDI Mapper", "Keyboard new *", "Synth A", "Synth B"}));
+    QVERIFY(h.messages.texts().isEmpty());
+
+    reopenMenu({"Synth A"});
+    QCOMPARE(h.messages.texts().size(), 1);
+    QVERIFY2(h.messages.texts().front().startsWith(
+                 QStringLiteral("The MIDI device \u201CKeyboard new\u201D has stopped working")),
+             qPrintable(h.messages.texts().front()));
+    QCOMPARE(entries(), (QStringList{"MIDI Mapper *", "Synth A"}));
+    QVERIFY(h.output.isOpen());
+
+    h.messages.forget();
+    h.choose(1);
+    h.output.forget();
+    h.output.loseDevice("Synth A");
+    WindowHarness::settle();
+    QCOMPARE(h.messages.texts().size(), 1);
+    QCOMPARE(entries(), (QStringList{"MIDI Mapper *", "Synth A"}));
+    QCOMPARE(h.output.calls().back(), std::string("open(-1)"));
+  }
 };
 
 QTEST_MAIN(TstFrmMainFirstUse)
