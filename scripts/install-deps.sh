@@ -11,6 +11,7 @@ packages=(
   jackd2 libjack-jackd2-dev
   fonts-liberation poppler-utils
   fonts-urw-base35 desktop-file-utils
+  xvfb xdotool pulseaudio pulseaudio-utils
 )
 
 missing=()
