@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -12,9 +13,25 @@
 namespace tonalis::midi {
 namespace {
 
+using namespace std::chrono_literals;
+
 // Sound servers first: on a PipeWire-only desktop raw ALSA can take the card for itself.
 // JACK last: it is silent unless a JACK server already runs.
 constexpr std::array<std::string_view, 4> kDriverOrder{"pulseaudio", "pipewire", "alsa", "jack"};
+constexpr std::string_view kJack = "jack";
+
+// Two periods of 256 frames buffer 11.6 ms at 44.1 kHz between a note-on and its sound, and
+// wake the program 172 times a second while it plays (64 frames would be 690 times).
+constexpr int kPeriodFrames = 256;
+constexpr int kPeriods = 2;
+
+// A released note and the reverb after it have died away well within this.
+constexpr auto kQuietBeforeStop = 2s;
+constexpr auto kSilenceCheckInterval = 500ms;
+
+// A JACK server may refuse a client that comes just after another one left.
+constexpr int kJackAttempts = 2;
+constexpr auto kJackRetryPause = 100ms;
 
 std::vector<std::string> availableDrivers(fluid_settings_t* settings) {
   std::vector<std::string> drivers;
@@ -25,16 +42,33 @@ std::vector<std::string> availableDrivers(fluid_settings_t* settings) {
   return drivers;
 }
 
-void nameTheClient(fluid_settings_t* settings) {
+void configureAudio(fluid_settings_t* settings) {
   fluid_settings_setstr(settings, "audio.jack.id", kClientName);
   fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
+  fluid_settings_setint(settings, "audio.period-size", kPeriodFrames);
+  fluid_settings_setint(settings, "audio.periods", kPeriods);
+  // Asks PulseAudio to buffer no more than the periods above, on its side included.
+  fluid_settings_setint(settings, "audio.pulseaudio.adjust-latency", 1);
+}
+
+bool startFeed(FluidDriverFeed& feed, std::string_view driver) {
+  const int attempts = driver == kJack ? kJackAttempts : 1;
+  for (int attempt = 1; attempt <= attempts; ++attempt) {
+    if (feed.start()) return true;
+    if (attempt < attempts) std::this_thread::sleep_for(kJackRetryPause);
+  }
+  return false;
 }
 
 }  // namespace
 
 FluidSynthOutput::FluidSynthOutput(std::unique_ptr<FluidSynthesizer> synthesizer,
-                                   FluidAudioDriverPtr driver)
-    : m_synthesizer(std::move(synthesizer)), m_driver(std::move(driver)) {}
+                                   std::unique_ptr<FluidDriverFeed> feed, bool pauseWhenSilent)
+    : m_synthesizer(std::move(synthesizer)), m_feed(std::move(feed)) {
+  if (!pauseWhenSilent) return;
+  m_pause = std::make_unique<IdlePause>(*m_synthesizer, *m_feed, kQuietBeforeStop);
+  m_silenceWatch = std::jthread([this](const std::stop_token& stop) { watchForSilence(stop); });
+}
 
 Opened<FluidSynthOutput> FluidSynthOutput::open(const SoundFontSearch& search) {
   Opened<FluidSynthesizer> synthesizer = FluidSynthesizer::create(search);
@@ -44,16 +78,16 @@ Opened<FluidSynthOutput> FluidSynthOutput::open(const SoundFontSearch& search) {
 
   quietSoundServers();
   fluid_settings_t* settings = synthesizer.value->settings();
-  nameTheClient(settings);
+  configureAudio(settings);
   const std::vector<std::string> available = availableDrivers(settings);
   FluidErrorCapture errors;
   for (const std::string_view name : kDriverOrder) {
     if (std::ranges::find(available, name) == available.end()) continue;
     fluid_settings_setstr(settings, "audio.driver", std::string(name).c_str());
-    FluidAudioDriverPtr driver(new_fluid_audio_driver(settings, synthesizer.value->synth()));
-    if (driver) {
+    auto feed = std::make_unique<FluidDriverFeed>(settings, synthesizer.value->synth());
+    if (startFeed(*feed, name)) {
       return {std::unique_ptr<FluidSynthOutput>(
-          new FluidSynthOutput(std::move(synthesizer.value), std::move(driver)))};
+          new FluidSynthOutput(std::move(synthesizer.value), std::move(feed), name != kJack))};
     }
   }
   errors.reportKept();
@@ -61,7 +95,15 @@ Opened<FluidSynthOutput> FluidSynthOutput::open(const SoundFontSearch& search) {
 }
 
 int FluidSynthOutput::send(const ChannelMessage& message) {
-  return m_synthesizer->send(message);
+  return m_pause ? m_pause->send(message) : m_synthesizer->send(message);
+}
+
+void FluidSynthOutput::watchForSilence(const std::stop_token& stop) {
+  std::unique_lock lock(m_watchMutex);
+  const auto stopped = [&stop] { return stop.stop_requested(); };
+  while (!m_watchWake.wait_for(lock, stop, kSilenceCheckInterval, stopped)) {
+    m_pause->check(IdlePause::Clock::now());
+  }
 }
 
 }  // namespace tonalis::midi

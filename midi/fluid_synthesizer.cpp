@@ -52,6 +52,8 @@ Opened<FluidSynthesizer> FluidSynthesizer::create(const SoundFontSearch& search)
   FluidErrorCapture errors;
   FluidSettingsPtr settings(new_fluid_settings());
   if (!settings) return Opened<FluidSynthesizer>::failure(kNoMemory);
+  // Only the samples of the instruments in use are kept in memory, not the whole soundfont.
+  fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
   FluidSynthPtr synth(new_fluid_synth(settings.get()));
   if (!synth) {
     errors.reportKept();
@@ -97,6 +99,10 @@ double FluidSynthesizer::sampleRate() const {
   double rate = 0;
   fluid_settings_getnum(m_settings.get(), "synth.sample-rate", &rate);
   return rate;
+}
+
+bool FluidSynthesizer::sounding() const {
+  return fluid_synth_get_active_voice_count(m_synth.get()) > 0;
 }
 
 }  // namespace tonalis::midi

@@ -23,6 +23,8 @@ class FluidSynthesizer final : public MessageSink {
   // The next `frames` frames of sound, interleaved stereo.
   std::vector<float> render(int frames);
   double sampleRate() const;
+  // Whether any voice still sounds, a released note's fading tail included.
+  bool sounding() const;
 
   const std::filesystem::path& soundFont() const { return m_soundFont; }
   fluid_settings_t* settings() const { return m_settings.get(); }

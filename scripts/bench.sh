@@ -9,14 +9,5 @@ for bench in "$build"/bench/*_bench; do
     --benchmark_filter="${BENCH_FILTER:-.}" 2>/dev/null | grep -E '^(Benchmark|-|BM_.*_median)'
 done
 
-# Start-up: each run is a fresh process; the median of the runs is printed per figure.
-probe="$build/bench/startup_probe"
-if [ -x "$probe" ]; then
-  runs=${STARTUP_RUNS:-9}
-  results=$(for _ in $(seq "$runs"); do "$probe" 2>/dev/null; done)
-  for figure in startup_ms rss_kb peak_rss_kb; do
-    median=$(echo "$results" | awk -v f="$figure" '$1 == f { print $2 }' | sort -n |
-      awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
-    echo "startup_probe $figure median $median over $runs runs"
-  done
-fi
+# The real program on a private display and private sound servers.
+"$(dirname "$0")/desktop_bench.sh" "$build"

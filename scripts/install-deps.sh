@@ -12,7 +12,7 @@ packages=(
   fonts-liberation poppler-utils
   fonts-urw-base35 desktop-file-utils
   libcups2-dev cups-daemon cups-client
-  xvfb xdotool
+  xvfb xdotool pulseaudio pulseaudio-utils
 )
 
 missing=()

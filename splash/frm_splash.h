@@ -17,10 +17,13 @@ class frmSplash : public QFrame {
   static constexpr int kShowMilliseconds = 1500;
 
   // The splash knows nothing of the main window: it calls loadMain() while still on screen,
-  // closes itself, then calls showMain(). This happens once, kShowMilliseconds after
-  // construction.
+  // closes itself, then calls showMain(). This happens once, kShowMilliseconds after the
+  // splash is first shown.
   frmSplash(std::function<void()> loadMain, std::function<void()> showMain,
             QWidget* parent = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void buildControls();

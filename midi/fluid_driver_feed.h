@@ -1,0 +1,24 @@
+// The sound feed of a FluidSynth audio driver: the audio system named by the settings'
+// "audio.driver" pulls the synthesizer's sound while the driver exists.
+#pragma once
+
+#include "midi/fluid_handles.h"
+#include "midi/sound_feed.h"
+
+namespace tonalis::midi {
+
+class FluidDriverFeed final : public SoundFeed {
+ public:
+  // Both must outlive the feed.
+  FluidDriverFeed(fluid_settings_t* settings, fluid_synth_t* synth);
+
+  bool start() override;
+  void stop() override;
+
+ private:
+  fluid_settings_t* m_settings;
+  fluid_synth_t* m_synth;
+  FluidAudioDriverPtr m_driver;
+};
+
+}  // namespace tonalis::midi
