@@ -30,6 +30,12 @@ jack_client_t* openClient(jack_status_t& status) {
   return jack_client_open(kClientName, JackNoStartServer, &status);
 }
 
+// Kept where they can still be reached, so that they are not taken for leaks.
+std::vector<jack_client_t*>& abandonedClients() {
+  static std::vector<jack_client_t*> clients;
+  return clients;
+}
+
 }  // namespace
 
 JackMidiClient::JackMidiClient(std::function<void()> serverGone)
@@ -55,8 +61,15 @@ std::unique_ptr<JackMidiClient> JackMidiClient::open(std::function<void()> serve
 
 JackMidiClient::~JackMidiClient() {
   disconnect();
-  // Closing a client that the server has thrown out only frees what this side holds.
-  jack_client_close(m_client);
+  if (alive()) {
+    jack_client_close(m_client);
+  } else {
+    // Closing a client whose server has gone can deadlock inside libjack with the threads that
+    // wind the client down, and with another client of this process (the synthesizer's) going
+    // the same way. What the dead client holds is kept instead: a few kilobytes, once per
+    // server that stops under the program.
+    abandonedClients().push_back(m_client);
+  }
   jack_ringbuffer_free(m_pending);
 }
 
