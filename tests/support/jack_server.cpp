@@ -30,9 +30,30 @@ constexpr auto kPollInterval = 20ms;
 
 void ignoreJackMessage(const char*) {}
 
-std::string uniqueServerName() {
+// Every test server has this name, which no user's server has. They run one at a time (see
+// waitForTurn), and a server that ends with clients still attached leaves its name registered
+// in JACK's shared memory; only a later server of the same name frees it. A new name for each
+// server would use up the few places there are after a couple of test runs.
+constexpr const char* kServerName = "tonalis-test-server";
+
+// The synchronisation files of the clients of an earlier server of the same name, which a
+// server that ended with clients attached leaves behind; a client of the same name on the
+// next server must not find them.
+void removeLeftoverClientFiles() {
+  const std::string prefix = "jack_sem." + std::to_string(getuid()) + "_" + kServerName + "_";
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator("/dev/shm", ignored)) {
+    if (entry.path().filename().string().starts_with(prefix)) {
+      std::filesystem::remove(entry.path(), ignored);
+    }
+  }
+}
+
+std::filesystem::path uniqueLogFile() {
   static std::atomic<int> started{0};
-  return "tonalis-test-" + std::to_string(getpid()) + "-" + std::to_string(started++);
+  return std::filesystem::temp_directory_path() /
+         ("tonalis-test-server-" + std::to_string(getpid()) + "-" + std::to_string(started++) +
+          ".log");
 }
 
 // Blocks until no other test process runs a server; the lock goes with the descriptor.
@@ -83,9 +104,7 @@ pid_t spawnJackd(const std::string& name, const std::filesystem::path& logFile) 
 
 }  // namespace
 
-JackServer::JackServer()
-    : m_name(uniqueServerName()),
-      m_logFile(std::filesystem::temp_directory_path() / (m_name + ".log")) {}
+JackServer::JackServer() : m_name(kServerName), m_logFile(uniqueLogFile()) {}
 
 JackServer::~JackServer() {
   stop();
@@ -102,6 +121,7 @@ std::optional<std::string> JackServer::start() {
   setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
 
   m_turnLock = waitForTurn();
+  removeLeftoverClientFiles();
   m_pid = spawnJackd(m_name, m_logFile);
   if (m_pid < 0) return "could not fork for " + std::string(kJackd);
   if (std::optional<std::string> failure = waitUntilAcceptingClients()) {

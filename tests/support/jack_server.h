@@ -19,7 +19,7 @@ struct _jack_client;
 
 namespace tonalis::test {
 
-// Runs `jackd` under a name of its own for as long as the object lives.
+// Runs `jackd`, under the name all test servers share, for as long as the object lives.
 //
 // Servers of different test processes take turns (a lock file held from start() to stop()):
 // JACK names a client's socket after the client alone, not its server, so two clients of
