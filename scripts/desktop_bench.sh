@@ -157,14 +157,16 @@ switches_between() {
     END { print n + 0 }' <(echo "$1") <(echo "$2")
 }
 
-# "rss pss private anonymous sound-server-shared", in kB.
+# "rss pss private anonymous sound-server-shared display-server-shared", in kB.
 memory() {
   local rollup shared
   rollup=$(awk '/^Rss:/ { r = $2 } /^Pss:/ { p = $2 } /^Private_(Clean|Dirty):/ { q += $2 }
     /^Anonymous:/ { a = $2 } END { print r, p, q, a }' "/proc/$1/smaps_rollup")
-  # JACK's and PulseAudio's shared buffers, mapped into every client.
-  shared=$(awk '/^[0-9a-f]+-[0-9a-f]+ / { shm = ($0 ~ /\/dev\/shm\/|memfd:pulseaudio|pulse-shm/) }
-    /^Rss:/ && shm { s += $2 } END { print s + 0 }' "/proc/$1/smaps")
+  # JACK's and PulseAudio's shared buffers, mapped into every client, and the window
+  # contents shared with the X server.
+  shared=$(awk '/^[0-9a-f]+-[0-9a-f]+ / { shm = ($0 ~ /\/dev\/shm\/|memfd:pulseaudio|pulse-shm/)
+      x = ($0 ~ /memfd:xorg|SYSV/) }
+    /^Rss:/ && shm { s += $2 } /^Rss:/ && x { d += $2 } END { print s + 0, d + 0 }' "/proc/$1/smaps")
   echo "$rollup $shared"
 }
 
@@ -278,7 +280,8 @@ report() {
       "PSS $(kib_to_mb "$(figure "$server" "$kind" 2)")," \
       "private $(kib_to_mb "$(figure "$server" "$kind" 3)")," \
       "anonymous $(kib_to_mb "$(figure "$server" "$kind" 4)")," \
-      "of the RSS the sound server's shared memory $(kib_to_mb "$(figure "$server" "$kind" 5)")"
+      "of the RSS the sound server's shared memory $(kib_to_mb "$(figure "$server" "$kind" 5)")" \
+      "and the X server's $(kib_to_mb "$(figure "$server" "$kind" 6)")"
   done
   for kind in idle idle-played; do
     echo "desktop $server: $kind, ${idle_seconds} s" | sed 's/idle-played/idle from 5 s after the notes/'
