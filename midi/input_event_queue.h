@@ -47,13 +47,8 @@ class InputEventQueue {
  private:
   void callWakeUp() {
     const std::lock_guard lock(m_wakeUpMutex);
-    if (m_wakeUp) {
-      m_wakeUp();
-    } else {
-      // Nobody was told: the next wake-up set must be.
-      const std::lock_guard eventsLock(m_eventsMutex);
-      m_woken = false;
-    }
+    // With none set, the next one set is called for what waits.
+    if (m_wakeUp) m_wakeUp();
   }
 
   std::mutex m_eventsMutex;
