@@ -97,6 +97,12 @@ inline constexpr int kBlackMarkerY = 630;
 // Key index 1..24.
 TwipRect keyRect(int key);
 TwipRect keyMarkerRect(int key);
+// The smallest rectangle holding all 24 keys.
+TwipRect keyboardRect();
+// The key whose visible part lies under the point (x, y), in twips relative to the window, or
+// theory::kNoKey. Black keys lie in front of the white ones, and of two white keys sharing a
+// border the lower lies in front.
+int keyAt(int x, int y);
 
 // Chart column 1..3, chart row 1..10.
 TwipRect pictureRect(int column, int row);

@@ -18,6 +18,13 @@ const char* const kFrameStyle =
     " background-color: white; }";
 }  // namespace
 
+void setBackground(QWidget& widget, const QColor& color) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, color);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const layout::TwipRect& rect,
                      const QString& title) {
   auto* frame = place(new QGroupBox(title, parent), name, rect);
