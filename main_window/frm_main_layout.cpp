@@ -11,7 +11,7 @@
 
 #include "main_window/chart_area.h"
 #include "main_window/chord_readout.h"
-#include "main_window/design_fonts.h"
+#include "design/design_fonts.h"
 #include "main_window/dial/dial.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/keyboard_widget.h"

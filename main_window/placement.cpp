@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <ranges>
 
-#include "main_window/design_fonts.h"
+#include "design/design_fonts.h"
 
 namespace tonalis {
 
