@@ -11,7 +11,7 @@
 #include <QMenuBar>
 
 #include "main_window/dial/dial.h"
-#include "window_harness.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;

@@ -8,7 +8,7 @@
 #include "main_window/dial/dial.h"
 #include "main_window/keyboard_widget.h"
 #include "main_window/layout.h"
-#include "window_harness.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;

@@ -4,7 +4,7 @@
 #include <QProgressBar>
 
 #include "main_window/dial/dial.h"
-#include "window_harness.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;

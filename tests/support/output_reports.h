@@ -28,7 +28,7 @@ class Reports {
 
   // The next report of that kind, skipping others; empty when none comes in time.
   std::optional<midi::MidiEvent> next(midi::MidiEvent::Kind kind,
-                                std::chrono::milliseconds timeout = kReportTimeout) {
+                                      std::chrono::milliseconds timeout = kReportTimeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
       while (!m_taken.empty()) {
