@@ -1,13 +1,13 @@
 // The main window: the keyboard, the chord chart, the result labels, the volume dial and the
 // "Devices" menu. The class only wires events to its handlers, which live in separate files:
-// construction (frm_main.cpp), load step, keyboard and selection, commands, devices, MIDI.
+// construction (frm_main.cpp), load step, keyboard and selection, commands, devices, sounding.
+// The keys are the keyboard widget's; what sounds is the note player's.
 #pragma once
 
 #include <QMainWindow>
 #include <chrono>
 #include <deque>
 #include <functional>
-#include <map>
 #include <vector>
 
 #include "main_window/computer_keys.h"
