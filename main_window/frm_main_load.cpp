@@ -1,8 +1,7 @@
 // The load step, run once before the window is first shown.
-#include <QColor>
-
 #include "main_window/chart_markers.h"
 #include "main_window/dial/dial.h"
+#include "main_window/disc.h"
 #include "main_window/frm_main.h"
 #include "main_window/keyboard_widget.h"
 #include "main_window/layout.h"
@@ -13,7 +12,6 @@
 namespace tonalis {
 
 namespace {
-const QColor kMarkerGreen(0, 255, 0);
 constexpr int kFullVelocity = 127;
 constexpr int kMiddleC = 60;
 }  // namespace

@@ -14,7 +14,6 @@ namespace tonalis {
 
 namespace {
 
-const QColor kMarkerGreen(0, 255, 0);
 // Held keys are blue, so that they cannot be taken for selected ones.
 const QColor kHeldWhiteKey(150, 200, 255);
 const QColor kHeldBlackKey(30, 80, 200);
