@@ -7,7 +7,7 @@
 
 #include "main_window/chart_keyboard_image.h"
 #include "main_window/chart_markers.h"
-#include "main_window/design_fonts.h"
+#include "design/design_fonts.h"
 #include "main_window/disc.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/placement.h"

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include "main_window/design_fonts.h"
+#include "design/design_fonts.h"
 #include "main_window/layout.h"
 #include "main_window/placement.h"
 #include "theory/chord_reader.h"

@@ -7,6 +7,9 @@
 
 namespace tonalis {
 
+// The green of the selection markers on the keys and of the chart's markers.
+inline const QColor kMarkerGreen(0, 255, 0);
+
 class Disc : public QWidget {
   Q_OBJECT
 

@@ -9,6 +9,7 @@
 
 #include "main_window/chart_markers.h"
 #include "main_window/dial/dial.h"
+#include "main_window/keyboard_widget.h"
 #include "main_window/pressable_label.h"
 
 namespace tonalis {
@@ -24,7 +25,8 @@ frmMain::frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& pr
       m_output(output),
       m_messages(messages),
       m_printer(printer),
-      m_ui(buildControls(*this)) {
+      m_ui(buildControls(*this)),
+      m_player(output) {
   setObjectName(QStringLiteral("frmMain"));
   m_keyRepeatTimer = new QTimer(this);
   m_keyRepeatTimer->setSingleShot(true);
@@ -45,13 +47,9 @@ frmMain::~frmMain() {
 }
 
 void frmMain::connectControls() {
-  for (PressableLabel* key : m_ui.lblKey) {
-    if (key == nullptr) continue;
-    connect(key, &PressableLabel::pressed, this, &frmMain::lblKey_MouseDown);
-    connect(key, &PressableLabel::released, this, &frmMain::lblKey_MouseUp);
-    connect(key, &PressableLabel::clicked, this, &frmMain::lblKey_Click);
-    connect(key, &PressableLabel::focusStepRequested, this, &frmMain::moveKeyFocus);
-  }
+  connect(m_ui.keyboard, &KeyboardWidget::pressed, this, &frmMain::lblKey_MouseDown);
+  connect(m_ui.keyboard, &KeyboardWidget::released, this, &frmMain::lblKey_MouseUp);
+  connect(m_ui.keyboard, &KeyboardWidget::clicked, this, &frmMain::lblKey_Click);
   for (const auto& [index, picture] : m_ui.imgChordDisp) {
     connect(picture, &PressableLabel::pressed, this, &frmMain::imgChordDisp_MouseDown);
     connect(picture, &PressableLabel::released, this, &frmMain::imgChordDisp_MouseUp);

@@ -1,13 +1,13 @@
 // The main window: the keyboard, the chord chart, the result labels, the volume dial and the
 // "Devices" menu. The class only wires events to its handlers, which live in separate files:
-// construction (frm_main.cpp), load step, keyboard and selection, commands, devices, MIDI.
+// construction (frm_main.cpp), load step, keyboard and selection, commands, devices, sounding.
+// The keys are the keyboard widget's; what sounds is the note player's.
 #pragma once
 
 #include <QMainWindow>
 #include <chrono>
 #include <deque>
 #include <functional>
-#include <map>
 #include <vector>
 
 #include "main_window/computer_keys.h"
@@ -16,6 +16,7 @@
 #include "main_window/page_printer.h"
 #include "main_window/window_state.h"
 #include "midi/midi_output.h"
+#include "player/note_player.h"
 #include "theory/selection.h"
 
 class QAction;
@@ -37,6 +38,7 @@ class frmMain : public QMainWindow {
 
   // For tests and tools.
   const WindowState& state() const { return m_state; }
+  const NotePlayer& player() const { return m_player; }
   bool chartMarkerVisible(int markerIndex) const;
   int visibleChartMarkerCount() const;
   // How long a computer key's release waits for the platform's repeat press of the same key.
@@ -53,14 +55,12 @@ class frmMain : public QMainWindow {
 
   // Load step (frm_main_load.cpp).
   void buildTables();
-  void prepareKeyMarkers();
   void createChartMarkers();
 
   // Keyboard and selection (frm_main_keyboard.cpp).
   void lblKey_MouseDown(int key);
   void lblKey_MouseUp(int key);
   void lblKey_Click(int key);
-  void moveKeyFocus(int key, int step);
   void playComputerKeys(const std::vector<ComputerKeys::Action>& actions);
   void setSelection(const theory::Selection& selection);
 
@@ -88,13 +88,11 @@ class frmMain : public QMainWindow {
   void chosenDeviceLost();
   void waitForOutput(const std::function<bool()>& done);
 
-  // MIDI output, sounding and volume (frm_main_midi.cpp).
-  void noteOn(int key);
-  void noteOff(int key);
+  // Sounding through the note player, and volume (frm_main_midi.cpp).
   void imgChordDisp_MouseDown(int picture);
   void imgChordDisp_MouseUp(int picture);
   std::vector<int> chartNotes(int picture) const;
-  void send(std::uint32_t message);
+  void showSoundingFlags();
   void silenceAll();
   void closeOutput();
   void Dial1_Change();
@@ -104,13 +102,11 @@ class frmMain : public QMainWindow {
   PagePrinter& m_printer;
   WindowState m_state;
   FrmMainControls m_ui;
+  NotePlayer m_player;
   theory::Selection m_selection;
   ComputerKeys m_computerKeys;
   QTimer* m_keyRepeatTimer = nullptr;  // settles the computer-key releases held back
-  // The chart keys each sounding picture started, so that its note-offs match its note-ons even
-  // if the chart changed while it was held.
-  std::map<int, std::vector<int>> m_soundingChords;
-  bool m_outputClosed = true;  // nothing is open before the load step
+  bool m_outputClosed = true;          // nothing is open before the load step
   // The output answers later; its reports are handled one at a time, in order.
   std::deque<midi::MidiEvent> m_midiEvents;
   bool m_handlingMidiEvent = false;

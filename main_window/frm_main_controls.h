@@ -19,7 +19,7 @@ namespace tonalis {
 
 class ChartMarkers;
 class Dial;
-class Disc;
+class KeyboardWidget;
 class PressableLabel;
 
 struct FrmMainControls {
@@ -34,8 +34,7 @@ struct FrmMainControls {
   Dial* dial1 = nullptr;
   QProgressBar* pgbVolume = nullptr;
   std::array<QLabel*, 2> lblVol{};
-  std::array<PressableLabel*, 25> lblKey{};  // key index 1..24
-  std::array<Disc*, 25> shpKeyPress{};       // key index 1..24
+  KeyboardWidget* keyboard = nullptr;  // lblKey(1..24) and shpKeyPress(1..24)
 
   QWidget* picChordDisplay = nullptr;
   QLabel* lblChord = nullptr;

@@ -1,24 +1,23 @@
 // The keyboard: mouse and computer keys sound the keys, clicks toggle the selection.
 #include <QKeyEvent>
 #include <QTimer>
-#include <algorithm>
 
-#include "main_window/dial/dial.h"
 #include "main_window/chord_readout.h"
-#include "main_window/disc.h"
 #include "main_window/frm_main.h"
-#include "main_window/pressable_label.h"
+#include "main_window/keyboard_widget.h"
 #include "main_window/virtual_key.h"
 #include "theory/keyboard.h"
 
 namespace tonalis {
 
 void frmMain::lblKey_MouseDown(int key) {
-  noteOn(key);
+  m_player.pressKey(key);
+  showSoundingFlags();
 }
 
 void frmMain::lblKey_MouseUp(int key) {
-  noteOff(key);
+  m_player.releaseKey(key);
+  showSoundingFlags();
 }
 
 void frmMain::lblKey_Click(int key) {
@@ -31,24 +30,8 @@ void frmMain::lblKey_Click(int key) {
 // The selection is shown by the key markers: marker k is visible exactly when key k is selected.
 void frmMain::setSelection(const theory::Selection& selection) {
   m_selection = selection;
-  for (int key = 1; key <= theory::kKeyCount; ++key) {
-    m_ui.shpKeyPress[static_cast<std::size_t>(key)]->setVisible(m_selection.selected(key));
-    m_ui.lblKey[static_cast<std::size_t>(key)]->setChecked(m_selection.selected(key));
-  }
+  m_ui.keyboard->showSelection(m_selection);
   showChordReading(*m_ui.lblChordReading, m_selection);
-}
-
-// The keyboard's one place in the tab chain moves with the focus, so Tab leaves the keyboard
-// from the key last used.
-void frmMain::moveKeyFocus(int key, int step) {
-  const int next = std::clamp(key + step, 1, theory::kKeyCount);
-  if (next == key) return;
-  PressableLabel* from = m_ui.lblKey[static_cast<std::size_t>(key)];
-  PressableLabel* to = m_ui.lblKey[static_cast<std::size_t>(next)];
-  to->setFocusPolicy(Qt::TabFocus);
-  QWidget::setTabOrder(m_ui.dial1, to);
-  to->setFocus(Qt::TabFocusReason);
-  from->setFocusPolicy(Qt::NoFocus);
 }
 
 // A computer key acts like the mouse on its on-screen key: down is the press, up the release

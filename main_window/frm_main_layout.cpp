@@ -11,14 +11,11 @@
 
 #include "main_window/chart_area.h"
 #include "main_window/chord_readout.h"
-#include "main_window/design_fonts.h"
+#include "design/design_fonts.h"
 #include "main_window/dial/dial.h"
-#include "main_window/disc.h"
 #include "main_window/frm_main_controls.h"
+#include "main_window/keyboard_widget.h"
 #include "main_window/placement.h"
-#include "main_window/pressable_label.h"
-#include "theory/keyboard.h"
-#include "theory/note_names.h"
 
 namespace tonalis {
 
@@ -26,13 +23,6 @@ namespace {
 
 constexpr qreal kButtonPoints = 8.25;
 constexpr qreal kResultPoints = 12;
-
-void setBackground(QWidget& widget, const QColor& color) {
-  QPalette palette = widget.palette();
-  palette.setColor(QPalette::Window, color);
-  widget.setPalette(palette);
-  widget.setAutoFillBackground(true);
-}
 
 QPushButton* makeButton(QWidget* parent, const char* name, const layout::TwipRect& rect,
                         const QString& caption, const QString& toolTip) {
@@ -65,40 +55,6 @@ QLabel* makeVolumeLabel(QWidget* parent, int index, const layout::TwipRect& rect
       place(new QLabel(QStringLiteral("VOL"), parent), elementName("lblVol", index), rect);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   return label;
-}
-
-// Key name with its octave in MIDI numbering: key 1 is "C4", key 24 "B5".
-QString keyAccessibleName(int key) {
-  constexpr int kFirstOctave = 4;
-  return QString::fromLatin1(theory::noteName(key)) +
-         QString::number(kFirstOctave + (key - 1) / theory::kOctave);
-}
-
-void buildKeyboard(QWidget* parent, FrmMainControls& controls, std::vector<QWidget*>& markers,
-                   std::vector<QWidget*>& keys) {
-  std::vector<QWidget*> whiteKeys;
-  for (int key = 1; key <= theory::kKeyCount; ++key) {
-    const bool black = theory::isBlackKey(key);
-    auto* label =
-        place(new PressableLabel(key, parent), elementName("lblKey", key), layout::keyRect(key));
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-    label->setToolTip(QStringLiteral("Click here to select notes"));
-    label->setAccessibleName(keyAccessibleName(key));
-    label->setCheckable(true);
-    // One key at a time is in the tab chain; the arrow keys move it along the keyboard.
-    label->setFocusPolicy(key == 1 ? Qt::TabFocus : Qt::NoFocus);
-    setBackground(*label, black ? QColor(Qt::black) : parent->palette().color(QPalette::Base));
-    controls.lblKey[key] = label;
-    (black ? keys : whiteKeys).push_back(label);
-
-    auto* marker =
-        place(new Disc(parent), elementName("shpKeyPress", key), layout::keyMarkerRect(key));
-    controls.shpKeyPress[key] = marker;
-    markers.push_back(marker);
-  }
-  // Black keys lie in front of the white keys they overlap.
-  keys.insert(keys.end(), whiteKeys.begin(), whiteKeys.end());
 }
 
 std::vector<QWidget*> buildTickLines(QWidget* parent) {
@@ -189,9 +145,7 @@ FrmMainControls buildControls(QMainWindow& window) {
   c.pgbVolume->setAccessibleName(QStringLiteral("Volume bar"));
 
   const std::vector<QWidget*> lines = buildTickLines(client);
-  std::vector<QWidget*> markers;
-  std::vector<QWidget*> keys;
-  buildKeyboard(client, c, markers, keys);
+  c.keyboard = new KeyboardWidget(client);
 
   c.lblVol[0] = makeVolumeLabel(client, 0, layout::kVolumeHeading);
   c.lblVol[0]->setAccessibleName(QStringLiteral("Volume"));
@@ -202,16 +156,14 @@ FrmMainControls buildControls(QMainWindow& window) {
   order.insert(order.end(), frames.begin(), frames.end());
   order.insert(order.end(), {chartBox, c.dial1, c.pgbVolume});
   order.insert(order.end(), lines.begin(), lines.end());
-  order.insert(order.end(), markers.begin(), markers.end());
-  order.insert(order.end(), keys.begin(), keys.end());
-  order.insert(order.end(), {c.lblVol[0], c.lblVol[1]});
+  order.insert(order.end(), {c.keyboard, c.lblVol[0], c.lblVol[1]});
   stackFrontToBack(order);
 
   QWidget::setTabOrder(c.cmdClear, c.cmdBuildChord);
   QWidget::setTabOrder(c.cmdBuildChord, c.cmdDetChord);
   QWidget::setTabOrder(c.cmdDetChord, c.cmdPrint);
   QWidget::setTabOrder(c.cmdPrint, c.dial1);
-  QWidget::setTabOrder(c.dial1, c.lblKey[1]);
+  c.keyboard->placeInTabChainAfter(c.dial1);
   return c;
 }
 

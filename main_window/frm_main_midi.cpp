@@ -1,23 +1,19 @@
-// MIDI output: sounding keys and chart chords, the volume dial, and the guards that keep a
-// note from hanging.
+// Sounding keys and chart chords through the note player, the volume dial, and the guards that
+// keep a note from hanging.
 #include <QLabel>
 #include <QProgressBar>
 
 #include "main_window/chart_markers.h"
-#include "main_window/device_entry_text.h"
 #include "main_window/dial/dial.h"
 #include "main_window/frm_main.h"
-#include "main_window/placement.h"
+#include "main_window/keyboard_widget.h"
 #include "main_window/pressable_label.h"
-#include "midi/short_message.h"
 #include "theory/chord_chart.h"
 #include "theory/keyboard.h"
 
 namespace tonalis {
 
 namespace {
-
-constexpr std::size_t kMaxChordNotes = 5;  // one MIDI channel each, 1..5
 
 QString levelText(int value) {
   switch (value) {
@@ -36,61 +32,42 @@ QString levelText(int value) {
   }
 }
 
+QString flagText(std::string_view flag) {
+  return QString::fromLatin1(flag.data(), static_cast<qsizetype>(flag.size()));
+}
+
 }  // namespace
 
-void frmMain::noteOn(int key) {
-  if (key < 1 || key > theory::kKeyCount) return;
-  PressableLabel* label = m_ui.lblKey[static_cast<std::size_t>(key)];
-  if (label->tag() == kSounding) return;
-  label->setTag(kSounding);
-  send(midi::noteOn(m_state.midiChannel, m_state.baseNote + key - 1, m_state.noteVelocity));
-}
-
-void frmMain::noteOff(int key) {
-  if (key < 1 || key > theory::kKeyCount) return;
-  m_ui.lblKey[static_cast<std::size_t>(key)]->setTag(kReleased);
-  send(midi::noteOff(m_state.midiChannel, m_state.baseNote + key - 1));
-}
-
-// The chart keys whose markers the picture shows, ascending, at most one per channel 1..5.
+// The chart keys whose markers the picture shows, ascending.
 std::vector<int> frmMain::chartNotes(int picture) const {
+  const auto [column, row] = theory::picturePlace(picture);
   std::vector<int> notes;
-  for (int chartKey = 1; chartKey <= theory::kChartKeyCount && notes.size() < kMaxChordNotes;
-       ++chartKey) {
-    if (m_ui.shpChordDisp->isMarkerVisible(100 * picture + chartKey)) notes.push_back(chartKey);
+  for (int chartKey = 1; chartKey <= theory::kChartKeyCount; ++chartKey) {
+    if (m_ui.shpChordDisp->isMarkerVisible(theory::markerIndex(column, row, chartKey))) {
+      notes.push_back(chartKey);
+    }
   }
   return notes;
 }
 
 void frmMain::imgChordDisp_MouseDown(int picture) {
-  const std::vector<int> notes = chartNotes(picture);
-  PressableLabel* label = m_ui.imgChordDisp.at(picture);
-  if (label->tag() == kSounding) return;
-  for (std::size_t place = 0; place < notes.size(); ++place) {
-    const auto channel = static_cast<int>(place + 1);
-    send(midi::noteOn(channel, m_state.baseNote + notes[place] - 1, m_state.noteVelocity));
-  }
-  m_soundingChords[picture] = notes;
-  label->setTag(kSounding);
+  m_player.pressChord(picture, chartNotes(picture));
+  showSoundingFlags();
 }
 
 void frmMain::imgChordDisp_MouseUp(int picture) {
-  // The chart can change while a picture is held (a computer key may clear it), so the notes
-  // that were started are the ones to stop.
-  const auto sounding = m_soundingChords.find(picture);
-  const std::vector<int> notes =
-      sounding != m_soundingChords.end() ? sounding->second : chartNotes(picture);
-  if (sounding != m_soundingChords.end()) m_soundingChords.erase(sounding);
-  for (std::size_t place = 0; place < notes.size(); ++place) {
-    const auto channel = static_cast<int>(place + 1);
-    send(midi::noteOff(channel, m_state.baseNote + notes[place] - 1));
-  }
-  m_ui.imgChordDisp.at(picture)->setTag(kReleased);
+  m_player.releaseChord(picture, chartNotes(picture));
+  showSoundingFlags();
 }
 
-void frmMain::send(std::uint32_t message) {
-  m_state.midiMsg = static_cast<std::int32_t>(message);
-  m_output.shortMessage(message);
+// The player decides the flags; the keys and pictures carry them as their tags.
+void frmMain::showSoundingFlags() {
+  for (int key = 1; key <= theory::kKeyCount; ++key) {
+    m_ui.keyboard->key(key)->setTag(flagText(m_player.keyFlag(key)));
+  }
+  for (const auto& [index, picture] : m_ui.imgChordDisp) {
+    picture->setTag(flagText(m_player.chordFlag(index)));
+  }
 }
 
 // Ends every note that sounds and forgets the computer keys held down, whose key-up may never
@@ -98,12 +75,8 @@ void frmMain::send(std::uint32_t message) {
 void frmMain::silenceAll() {
   playComputerKeys(m_computerKeys.settle());
   m_computerKeys.forget();
-  for (int key = 1; key <= theory::kKeyCount; ++key) {
-    if (m_ui.lblKey[static_cast<std::size_t>(key)]->tag() == kSounding) noteOff(key);
-  }
-  for (const auto& [index, picture] : m_ui.imgChordDisp) {
-    if (picture->tag() == kSounding) imgChordDisp_MouseUp(index);
-  }
+  m_player.silenceAll();
+  showSoundingFlags();
 }
 
 void frmMain::closeOutput() {
@@ -122,7 +95,7 @@ void frmMain::Dial1_Change() {
   // pixels, after which the bar believes it shows its value and skips small changes; a full
   // repaint keeps it true to the dial.
   m_ui.pgbVolume->update();
-  m_state.noteVelocity = static_cast<std::int16_t>(value);
+  m_player.setVelocity(value);
 }
 
 }  // namespace tonalis

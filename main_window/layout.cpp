@@ -36,6 +36,23 @@ TwipRect keyMarkerRect(int key) {
   return {rect.left + kWhiteMarkerInset, kWhiteMarkerTop, kMarkerSize, kMarkerSize};
 }
 
+TwipRect keyboardRect() {
+  const TwipRect last = keyRect(theory::kKeyCount);
+  return {kKeyboardLeft, 0, last.right() - kKeyboardLeft, kWhiteKeyHeight};
+}
+
+int keyAt(int x, int y) {
+  const auto contains = [x, y](const TwipRect& rect) {
+    return x >= rect.left && x < rect.right() && y >= rect.top && y < rect.bottom();
+  };
+  for (const bool black : {true, false}) {
+    for (int key = 1; key <= theory::kKeyCount; ++key) {
+      if (theory::isBlackKey(key) == black && contains(keyRect(key))) return key;
+    }
+  }
+  return theory::kNoKey;
+}
+
 TwipRect pictureRect(int column, int row) {
   return {kChartColumnLeft + kChartColumnPitch * (column - 1),
           kPictureTop + kChartRowPitch * (row - 1), kPictureWidth, kPictureHeight};
@@ -58,9 +75,7 @@ int dotY(int chartKey, int row) {
 }
 
 TwipRect markerRect(int markerIndex) {
-  const int column = markerIndex / 10000;
-  const int row = markerIndex / 100 % 100;
-  const int chartKey = markerIndex % 100;
+  const auto [column, row, chartKey] = theory::markerPlace(markerIndex);
   return {dotX(chartKey, column), dotY(chartKey, row), kMarkerSize, kMarkerSize};
 }
 

@@ -1,34 +1,15 @@
-// Where every control of the main window sits. Positions are kept in twips (1/1440 inch), the
-// unit the window was designed in; 15 twips make one device-independent pixel, so Qt's high-DPI
-// scaling takes care of sharp screens.
+// Where every control of the main window sits, in twips as designed (design/twips.h).
 #pragma once
 
-#include <QRect>
 #include <array>
+
+#include "design/twips.h"
 
 namespace tonalis::layout {
 
-inline constexpr int kTwipsPerPixel = 15;
-
-// A rectangle in twips, relative to the top-left corner of its container.
-struct TwipRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-
-  constexpr int right() const { return left + width; }
-  constexpr int bottom() const { return top + height; }
-  bool operator==(const TwipRect&) const = default;
-};
-
-// Rounds to the nearest pixel; every designed position is a whole number of pixels anyway.
-constexpr int toPixels(int twips) {
-  return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-constexpr QRect toPixels(const TwipRect& rect) {
-  return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
-}
+using design::kTwipsPerPixel;
+using design::toPixels;
+using design::TwipRect;
 
 inline constexpr int kClientWidth = 15375;
 inline constexpr int kClientHeight = 14475;
@@ -97,6 +78,12 @@ inline constexpr int kBlackMarkerY = 630;
 // Key index 1..24.
 TwipRect keyRect(int key);
 TwipRect keyMarkerRect(int key);
+// The smallest rectangle holding all 24 keys.
+TwipRect keyboardRect();
+// The key whose visible part lies under the point (x, y), in twips relative to the window, or
+// theory::kNoKey. Black keys lie in front of the white ones, and of two white keys sharing a
+// border the lower lies in front.
+int keyAt(int x, int y);
 
 // Chart column 1..3, chart row 1..10.
 TwipRect pictureRect(int column, int row);

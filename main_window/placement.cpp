@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <ranges>
 
-#include "main_window/design_fonts.h"
+#include "design/design_fonts.h"
 
 namespace tonalis {
 
@@ -17,6 +17,13 @@ const char* const kFrameStyle =
     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px;"
     " background-color: white; }";
 }  // namespace
+
+void setBackground(QWidget& widget, const QColor& color) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, color);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
 
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const layout::TwipRect& rect,
                      const QString& title) {

@@ -7,6 +7,7 @@
 
 #include "main_window/layout.h"
 
+class QColor;
 class QGroupBox;
 
 namespace tonalis {
@@ -23,6 +24,9 @@ Widget* place(Widget* widget, const QString& name, const layout::TwipRect& rect)
   widget->setGeometry(layout::toPixels(rect));
   return widget;
 }
+
+// `widget` fills its background with `color`.
+void setBackground(QWidget& widget, const QColor& color);
 
 // A titled frame on white, its border broken by the title as on the design, in Arial 8.25 pt.
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const layout::TwipRect& rect,

@@ -1,5 +1,6 @@
 // A label that forwards the mouse as press, release and click of its element index: the keys of
-// the keyboard and the chart pictures. It also carries the sounding flag of its notes as a tag.
+// the keyboard and the chart pictures. It also carries the sounding flag of its notes as a tag,
+// which the note player decides.
 // Without a mouse it is played by Space while it has the focus, or briefly by its accessible
 // press action; a key also shows whether it is selected to assistive technology.
 #pragma once
@@ -8,10 +9,6 @@
 #include <QString>
 
 namespace tonalis {
-
-// Sounding flags: empty before the first press, then one of these.
-inline const QString kSounding = QStringLiteral("1");
-inline const QString kReleased = QStringLiteral("0");
 
 class PressableLabel : public QLabel {
   Q_OBJECT

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "design/design_fonts.h"
 #include "resources/app_icon.h"
 #include "splash/frm_splash.h"
 #include "splash/splash_layout.h"
@@ -19,11 +20,8 @@ const QString kCopyright = QStringLiteral("Copyright \u00A9 2013 Tonalis Project
 const QString kPlatform = QStringLiteral("Linux");
 constexpr int kIconSide = 32;
 
-// Arial is matched by fontconfig to a metric-compatible face (Liberation Sans on Debian).
 QFont arial(double points, QFont::Weight weight = QFont::Normal, bool italic = false) {
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(points);
+  QFont font = fonts::arial(points);
   font.setWeight(weight);
   font.setItalic(italic);
   return font;

@@ -1,25 +1,13 @@
-// Where the splash window's controls sit, in twips (1/1440 inch) as designed, and their
-// conversion to pixels. Free of widgets so a test can read the design.
+// Where the splash window's controls sit, in twips as designed (design/twips.h). Free of
+// widgets so a test can read the design.
 #pragma once
 
-#include <QRect>
+#include "design/twips.h"
 
 namespace tonalis::splash {
 
-// A twip is 1/15 of a pixel on the 96 dpi screens the window was drawn for.
-inline constexpr int kTwipsPerPixel = 15;
-
-struct TwipRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
-
-constexpr QRect toPixels(TwipRect rect) {
-  return {rect.left / kTwipsPerPixel, rect.top / kTwipsPerPixel, rect.width / kTwipsPerPixel,
-          rect.height / kTwipsPerPixel};
-}
+using design::toPixels;
+using design::TwipRect;
 
 // The window's client area; everything else lies in Frame1, relative to it.
 inline constexpr TwipRect kWindow{0, 0, 7380, 4245};

@@ -25,9 +25,25 @@ constexpr int chartColumn(int slot) {
 constexpr int pictureIndex(int column, int row) {
   return 100 * column + row;
 }
+struct PicturePlace {
+  int column = 0;
+  int row = 0;
+};
+constexpr PicturePlace picturePlace(int picture) {
+  return {picture / 100, picture % 100};
+}
+
 // The marker of chart key 1..17 on a picture: 10000 * column + 100 * row + key.
 constexpr int markerIndex(int column, int row, int chartKey) {
   return 10000 * column + 100 * row + chartKey;
+}
+struct MarkerPlace {
+  int column = 0;
+  int row = 0;
+  int chartKey = 0;
+};
+constexpr MarkerPlace markerPlace(int markerIndex) {
+  return {markerIndex / 10000, markerIndex / 100 % 100, markerIndex % 100};
 }
 
 // One chart chord: the symbols each written after the root name, and the notes as ascending

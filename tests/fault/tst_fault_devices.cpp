@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "main_window/window_harness.h"
 #include "midi/system_midi_output.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;

@@ -9,12 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "main_window/frm_main.h"
-#include "midi/system_midi_output.h"
-#include "support/device_entry.h"
-#include "support/jack_server.h"
-#include "support/recording_message_box.h"
-#include "support/recording_page_printer.h"
+#include "support/jack_window.h"
 
 using namespace tonalis;
 using namespace std::chrono_literals;
@@ -51,21 +46,15 @@ class TstFaultMidiServer : public QObject {
 
  private slots:
   void serverStoppedWhileAKeySounds() {
-    test::JackServer server;
-    const std::optional<std::string> failure = server.start();
-    QVERIFY2(!failure, failure ? failure->c_str() : "");
-    auto recorder = std::make_unique<test::JackMidiRecorder>(kRecorderClient);
-    QVERIFY2(!recorder->error(), recorder->error() ? recorder->error()->c_str() : "");
+    testing::JackWindowSetup jack(kRecorderClient);
+    QVERIFY2(jack.failure.isEmpty(), jack.failure.constData());
+    test::JackServer& server = jack.server;
+    std::unique_ptr<test::JackMidiRecorder>& recorder = jack.recorder;
     const std::string portName = recorder->portName();
-
-    midi::SystemMidiOutput output;
-    testing::RecordingMessageBox messages;
-    testing::RecordingPagePrinter printer;
-    frmMain window(output, messages, printer);
-    window.load();
-    window.show();
-    QAction* port = testing::deviceEntry(window, portName);
+    QAction* port = jack.openWindow(portName);
     QVERIFY2(port != nullptr, "the test's port is not in the Devices menu");
+    frmMain& window = *jack.window;
+    testing::RecordingMessageBox& messages = jack.messages;
     messages.forget();
     port->trigger();
     QVERIFY(recorder->waitForConnections(1, kDeliveryTimeout));
@@ -126,21 +115,14 @@ class TstFaultMidiServer : public QObject {
   // Leaving a port whose client is stuck waits until the client goes on; the window answers
   // meanwhile, and the note-off of a held key still reaches the port before it is left.
   void stuckClientDoesNotHoldUpTheWindow() {
-    test::JackServer server;
-    const std::optional<std::string> failure = server.start();
-    QVERIFY2(!failure, failure ? failure->c_str() : "");
+    testing::JackWindowSetup jack;
+    QVERIFY2(jack.failure.isEmpty(), jack.failure.constData());
     test::JackMidiSinkProcess sink("tonalis-stuck-sink");
     const std::optional<std::string> sinkFailure = sink.start();
     QVERIFY2(!sinkFailure, sinkFailure ? sinkFailure->c_str() : "");
-
-    midi::SystemMidiOutput output;
-    testing::RecordingMessageBox messages;
-    testing::RecordingPagePrinter printer;
-    frmMain window(output, messages, printer);
-    window.load();
-    window.show();
-    QAction* port = testing::deviceEntry(window, sink.portName());
+    QAction* port = jack.openWindow(sink.portName());
     QVERIFY2(port != nullptr, "the sink's port is not in the Devices menu");
+    frmMain& window = *jack.window;
     port->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::overrideCursor() == nullptr, 5000);
     auto* key = window.findChild<QWidget*>(QStringLiteral("lblKey(1)"));
@@ -164,6 +146,7 @@ class TstFaultMidiServer : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::overrideCursor() == nullptr, 5000);
     QVERIFY(midiMapperChecked(window));
     window.close();
+    jack.closeWindow();
   }
 };
 

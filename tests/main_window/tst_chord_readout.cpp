@@ -1,6 +1,6 @@
 // The chord readout below the chart follows every change of the selection.
 #include "main_window/layout.h"
-#include "window_harness.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;

@@ -11,7 +11,7 @@
 #include <QMenuBar>
 
 #include "main_window/dial/dial.h"
-#include "window_harness.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;
@@ -160,7 +160,7 @@ class TstFrmMainAccessibility : public QObject {
     QCOMPARE(value->currentValue().toInt(), 127);
     value->setCurrentValue(64);
     QCOMPARE(h.label("lblVol(1)")->text(), QStringLiteral("1/2"));
-    QCOMPARE(int(h.window.state().noteVelocity), 64);
+    QCOMPARE(h.window.player().velocity(), 64);
     QVERIFY(announced(dial, QAccessible::ValueChanged));
     QTest::keyClick(dial, Qt::Key_PageDown);
     QCOMPARE(value->currentValue().toInt(), 64 - 127 / 8);

@@ -3,7 +3,7 @@
 
 #include "main_window/layout.h"
 #include "theory/chord_chart.h"
-#include "window_harness.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;

@@ -8,7 +8,7 @@
 
 #include "main_window/dial/dial.h"
 #include "theory/chord_patterns.h"
-#include "window_harness.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;

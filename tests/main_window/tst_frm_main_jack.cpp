@@ -4,12 +4,7 @@
 #include <QAction>
 #include <QTest>
 
-#include "main_window/frm_main.h"
-#include "midi/system_midi_output.h"
-#include "support/device_entry.h"
-#include "support/jack_server.h"
-#include "support/recording_message_box.h"
-#include "support/recording_page_printer.h"
+#include "support/jack_window.h"
 
 using namespace tonalis;
 using namespace std::chrono_literals;
@@ -20,45 +15,35 @@ class TstFrmMainJack : public QObject {
 
  private slots:
   void keyAndChartChordArriveAtTheChosenPort() {
-    test::JackServer server;
-    const std::optional<std::string> failure = server.start();
-    QVERIFY2(!failure, failure ? failure->c_str() : "");
-    {
-      test::JackMidiRecorder recorder("tonalis-window-test");
-      QVERIFY2(!recorder.error(), recorder.error() ? recorder.error()->c_str() : "");
-      midi::SystemMidiOutput output;
-      testing::RecordingMessageBox messages;
-      testing::RecordingPagePrinter printer;
-      frmMain window(output, messages, printer);
-      window.load();
-      window.show();
+    testing::JackWindowSetup jack("tonalis-window-test");
+    QVERIFY2(jack.failure.isEmpty(), jack.failure.constData());
+    test::JackMidiRecorder& recorder = *jack.recorder;
+    QAction* port = jack.openWindow(recorder.portName());
+    QVERIFY2(port != nullptr, "the test's port is not in the Devices menu");
+    frmMain& window = *jack.window;
+    testing::RecordingMessageBox& messages = jack.messages;
+    messages.forget();
+    port->trigger();
+    QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+    QVERIFY(port->isChecked());
+    QVERIFY(recorder.waitForConnections(1, 5s));
 
-      QAction* port = testing::deviceEntry(window, recorder.portName());
-      QVERIFY2(port != nullptr, "the test's port is not in the Devices menu");
-      messages.forget();
-      port->trigger();
-      QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
-      QVERIFY(port->isChecked());
-      QVERIFY(recorder.waitForConnections(1, 5s));
+    // Key 1 sounds and is selected; "Show Chords" then marks C major on the first picture.
+    QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("lblKey(1)")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("cmdBuildChord")), Qt::LeftButton);
+    QWidget* picture = window.findChild<QWidget*>(QStringLiteral("imgChordDisp(101)"));
+    QTest::mousePress(picture, Qt::LeftButton);
+    QTest::mouseRelease(picture, Qt::LeftButton);
 
-      // Key 1 sounds and is selected; "Show Chords" then marks C major on the first picture.
-      QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("lblKey(1)")), Qt::LeftButton);
-      QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("cmdBuildChord")),
-                        Qt::LeftButton);
-      QWidget* picture = window.findChild<QWidget*>(QStringLiteral("imgChordDisp(101)"));
-      QTest::mousePress(picture, Qt::LeftButton);
-      QTest::mouseRelease(picture, Qt::LeftButton);
-
-      const std::vector<Message> expected{
-          {0x90, 0x3C, 0x7F}, {0x80, 0x3C, 0x00}, {0x91, 0x3C, 0x7F}, {0x92, 0x40, 0x7F},
-          {0x93, 0x43, 0x7F}, {0x81, 0x3C, 0x00}, {0x82, 0x40, 0x00}, {0x83, 0x43, 0x00},
-      };
-      const std::vector<Message> received = recorder.waitForMessages(expected.size(), 5s);
-      if (received != expected) qWarning("jackd said:\n%s", server.serverOutput().c_str());
-      QCOMPARE(received, expected);
-      window.close();
-    }
-    server.stop();
+    const std::vector<Message> expected{
+        {0x90, 0x3C, 0x7F}, {0x80, 0x3C, 0x00}, {0x91, 0x3C, 0x7F}, {0x92, 0x40, 0x7F},
+        {0x93, 0x43, 0x7F}, {0x81, 0x3C, 0x00}, {0x82, 0x40, 0x00}, {0x83, 0x43, 0x00},
+    };
+    const std::vector<Message> received = recorder.waitForMessages(expected.size(), 5s);
+    if (received != expected) qWarning("jackd said:\n%s", jack.server.serverOutput().c_str());
+    QCOMPARE(received, expected);
+    window.close();
+    jack.stop();
   }
 };
 

@@ -4,7 +4,8 @@
 
 #include "main_window/dial/dial.h"
 #include "main_window/disc.h"
-#include "window_harness.h"
+#include "main_window/layout.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;
@@ -18,7 +19,7 @@ class TstFrmMainLoad : public QObject {
  private slots:
   void stateBeforeLoadIsEmpty() {
     WindowHarness h;
-    QCOMPARE(h.window.state().noteVelocity, 0);
+    QCOMPARE(h.window.player().velocity(), 0);
     QCOMPARE(h.window.state().curDevice, 0);
     QVERIFY(h.window.state().noteNames[1].isEmpty());
     QVERIFY(h.output.calls().empty());
@@ -57,18 +58,21 @@ class TstFrmMainLoad : public QObject {
     QCOMPARE(s.noteNames[2], QStringLiteral("C#"));
     QCOMPARE(s.noteNames[24], QStringLiteral("B"));
     QVERIFY(s.noteNames[0].isEmpty());
-    QCOMPARE(s.dotX[1][1], 240);
-    QCOMPARE(s.dotX[17][3], 14400);
-    QCOMPARE(s.dotX[7][2], 6840);
-    QCOMPARE(s.dotY[1][1], 960);
-    QCOMPARE(s.dotY[2][1], 630);
-    QCOMPARE(s.dotY[17][10], 10680);
-    QCOMPARE(s.noteVelocity, 127);
-    QCOMPARE(s.baseNote, 60);
-    QCOMPARE(s.midiChannel, 0);
+    QCOMPARE(layout::dotX(1, 1), 240);
+    QCOMPARE(layout::dotX(17, 3), 14400);
+    QCOMPARE(layout::dotX(7, 2), 6840);
+    QCOMPARE(layout::dotY(1, 1), 960);
+    QCOMPARE(layout::dotY(2, 1), 630);
+    QCOMPARE(layout::dotY(17, 10), 10680);
+    QCOMPARE(h.window.player().velocity(), 127);
+    QCOMPARE(h.window.player().baseNote(), 60);
     QCOMPARE(s.curDevice, -1);
     QCOMPARE(s.midiRc, 0);
     QCOMPARE(s.hMidiOut, &h.output);
+    // Key notes go out on channel 0.
+    h.window.show();
+    QTest::mousePress(h.key(1), Qt::LeftButton);
+    QCOMPARE(h.window.player().lastMessage() & 0x0F, 0u);
   }
 
   void loadOpensTheMapper() {
@@ -155,7 +159,7 @@ class TstFrmMainLoad : public QObject {
                  "Couldn't open midi out, rc = 6\n\nThe sound system it needs could not be started "
                  "(for the built-in synthesizer: PulseAudio, PipeWire, ALSA or JACK): keys and "
                  "chords stay silent until a device opens.")});
-    QCOMPARE(h.window.state().noteVelocity, 127);
+    QCOMPARE(h.window.player().velocity(), 127);
     QCOMPARE(h.label("lblVol(1)")->text(), QStringLiteral("Full"));
     QVERIFY(h.device(0)->isChecked());
   }

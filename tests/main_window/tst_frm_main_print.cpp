@@ -5,7 +5,7 @@
 
 #include "main_window/pdf_save_path.h"
 #include "main_window/qt_page_printer.h"
-#include "window_harness.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;

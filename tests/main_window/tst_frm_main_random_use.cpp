@@ -11,7 +11,7 @@
 #include "main_window/dial/dial.h"
 #include "random_use_model.h"
 #include "theory/chord_chart.h"
-#include "window_harness.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;

@@ -4,7 +4,7 @@
 #include <QProgressBar>
 
 #include "main_window/dial/dial.h"
-#include "window_harness.h"
+#include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;
@@ -58,7 +58,7 @@ class TstFrmMainSound : public QObject {
     QTest::mouseRelease(h.key(key), Qt::LeftButton);
     QCOMPARE(h.output.messages(), expected);
     QCOMPARE(h.key(key)->tag(), kReleased);
-    QCOMPARE(std::uint32_t(h.window.state().midiMsg), expected.back());
+    QCOMPARE(h.window.player().lastMessage(), expected.back());
   }
 
   void secondPressWhileSoundingSendsNothing() {
@@ -79,7 +79,7 @@ class TstFrmMainSound : public QObject {
     const Messages expected{noteOn(1, 60, 127), noteOn(2, 64, 127), noteOn(3, 67, 127),
                             noteOff(1, 60),     noteOff(2, 64),     noteOff(3, 67)};
     QCOMPARE(h.output.messages(), expected);
-    QCOMPARE(std::uint32_t(h.window.state().midiMsg), noteOff(3, 67));
+    QCOMPARE(h.window.player().lastMessage(), noteOff(3, 67));
     QCOMPARE(h.picture(101)->tag(), kReleased);
   }
 
@@ -127,7 +127,7 @@ class TstFrmMainSound : public QObject {
     turnDial(h, value);
     QCOMPARE(h.label("lblVol(1)")->text(), text);
     QCOMPARE(h.find<QProgressBar>("pgbVolume")->value(), value);
-    QCOMPARE(int(h.window.state().noteVelocity), value);
+    QCOMPARE(h.window.player().velocity(), value);
     QTest::mousePress(h.key(1), Qt::LeftButton);
     QCOMPARE(h.output.messages(), Messages{noteOn(0, 60, value)});
   }

@@ -44,6 +44,33 @@ class TstLayout : public QObject {
     QCOMPARE(layout::kClear.top, layout::keyRect(1).bottom());
   }
 
+  void keyAtPoint_data() {
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("left edge of key 1") << 3480 << 0 << 1;
+    QTest::newRow("left of the keyboard") << 3479 << 100 << -1;
+    QTest::newRow("below the keyboard") << 3600 << 1695 << -1;
+    QTest::newRow("black key over white key 1") << 3840 << 1094 << 2;
+    QTest::newRow("white key 1 below the black key") << 3840 << 1095 << 1;
+    QTest::newRow("border of keys 1 and 3 is key 1's") << 3960 << 1500 << 1;
+    QTest::newRow("just past the border is key 3") << 3975 << 1500 << 3;
+    QTest::newRow("E and F share a border, no black key") << 4920 << 500 << 5;
+    QTest::newRow("last pixel of key 24") << 10214 << 1694 << 24;
+    QTest::newRow("right of the keyboard") << 10215 << 100 << -1;
+  }
+  void keyAtPoint() {
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(int, expected);
+    QCOMPARE(layout::keyAt(x, y), expected);
+  }
+
+  void keyboardRectHoldsEveryKey() {
+    const TwipRect keyboard = layout::keyboardRect();
+    QCOMPARE(keyboard, (TwipRect{3480, 0, 6735, 1695}));
+  }
+
   void keyMarkers_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<TwipRect>("expected");

@@ -33,9 +33,7 @@ TEST(ChartRoot, Examples) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(testing::PrintToString(c.keys));
-    Selection selection;
-    for (const int key : c.keys) selection.select(key);
-    const ChartRoot result = chooseChartRoot(selection);
+    const ChartRoot result = chooseChartRoot(test::selectionOf(c.keys));
     EXPECT_EQ(result.refusal, c.refusal);
     EXPECT_EQ(result.rootKey, c.rootKey);
     EXPECT_EQ(result.selection.ascending(), c.finalKeys);

@@ -46,9 +46,7 @@ TEST(Identification, Examples) {
   };
   for (const Expected& c : kCases) {
     SCOPED_TRACE(testing::PrintToString(c.keys));
-    Selection selection;
-    for (const int key : c.keys) selection.select(key);
-    const Identification result = identifyChord(selection);
+    const Identification result = identifyChord(test::selectionOf(c.keys));
     EXPECT_EQ(result.notes, c.notes);
     EXPECT_EQ(result.symbol, c.symbol);
     EXPECT_EQ(result.name, c.name);

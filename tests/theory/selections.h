@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 #include "theory/keyboard.h"
@@ -10,10 +11,13 @@
 
 namespace tonalis::theory::test {
 
-inline Selection selectionOf(std::initializer_list<int> keys) {
+inline Selection selectionOf(std::span<const int> keys) {
   Selection selection;
   for (const int key : keys) selection.select(key);
   return selection;
+}
+inline Selection selectionOf(std::initializer_list<int> keys) {
+  return selectionOf(std::span<const int>(keys.begin(), keys.size()));
 }
 
 // Calls `visit` with every selection of `minCount` to `maxCount` of the 24 keys.

@@ -16,8 +16,13 @@
 #include "support/recording_message_box.h"
 #include "support/recording_midi_output.h"
 #include "support/recording_page_printer.h"
+#include "theory/chord_chart.h"
 
 namespace tonalis::testing {
+
+// The sounding flags as the tags of keys and pictures show them.
+inline const QString kSounding = QString::fromLatin1(kSoundingFlag);
+inline const QString kReleased = QString::fromLatin1(kReleasedFlag);
 
 struct WindowHarness {
   explicit WindowHarness(std::vector<std::string> deviceNames = {},
@@ -71,9 +76,10 @@ struct WindowHarness {
   }
   // Chart keys marked on picture p, ascending.
   std::vector<int> markedKeys(int p) const {
+    const auto [column, row] = theory::picturePlace(p);
     std::vector<int> keys;
     for (int k = 1; k <= 17; ++k) {
-      if (window.chartMarkerVisible(100 * p + k)) keys.push_back(k);
+      if (window.chartMarkerVisible(theory::markerIndex(column, row, k))) keys.push_back(k);
     }
     return keys;
   }

@@ -1,5 +1,5 @@
-// The fonts the window was designed with. Where a face is missing, fontconfig's metric-compatible
-// substitutes (the Liberation fonts) take its place.
+// The fonts both windows were designed with. Where a face is missing, fontconfig's
+// metric-compatible substitutes (the Liberation fonts) take its place.
 #pragma once
 
 #include <QFont>

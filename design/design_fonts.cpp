@@ -1,4 +1,4 @@
-#include "main_window/design_fonts.h"
+#include "design/design_fonts.h"
 
 #include <QStringList>
 
@@ -14,7 +14,9 @@ QFont font(const QStringList& families, qreal points) {
 }  // namespace
 
 QFont arial(qreal points) {
-  return font({"Arial", "Liberation Sans"}, points);
+  QFont result = font({"Arial", "Liberation Sans"}, points);
+  result.setStyleHint(QFont::SansSerif);
+  return result;
 }
 
 QFont timesNewRoman(qreal points) {

@@ -1,0 +1,130 @@
+#include "main_window/keyboard_widget.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "main_window/disc.h"
+#include "main_window/layout.h"
+#include "main_window/placement.h"
+#include "main_window/pressable_label.h"
+#include "theory/keyboard.h"
+#include "theory/note_names.h"
+
+namespace tonalis {
+
+namespace {
+
+// Held keys are blue, so that they cannot be taken for selected ones.
+const QColor kHeldWhiteKey(150, 200, 255);
+const QColor kHeldBlackKey(30, 80, 200);
+
+// Key name with its octave in MIDI numbering: key 1 is "C4", key 24 "B5".
+QString keyAccessibleName(int key) {
+  constexpr int kFirstOctave = 4;
+  return QString::fromLatin1(theory::noteName(key)) +
+         QString::number(kFirstOctave + (key - 1) / theory::kOctave);
+}
+
+// Puts `widget` at its designed place `rect`, given relative to the window, inside `keyboard`.
+template <typename Widget>
+Widget* placeOnKeyboard(Widget* widget, const QString& name, const layout::TwipRect& rect,
+                        const QWidget& keyboard) {
+  place(widget, name, rect);
+  widget->move(widget->pos() - keyboard.pos());
+  return widget;
+}
+
+}  // namespace
+
+KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("keyboard"));
+  setGeometry(layout::toPixels(layout::keyboardRect()));
+  std::vector<QWidget*> blackKeys;
+  std::vector<QWidget*> whiteKeys;
+  std::vector<QWidget*> markers;
+  for (int key = 1; key <= theory::kKeyCount; ++key) {
+    const bool black = theory::isBlackKey(key);
+    auto* label = placeOnKeyboard(new PressableLabel(key, this), elementName("lblKey", key),
+                                  layout::keyRect(key), *this);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setToolTip(QStringLiteral("Click here to select notes"));
+    label->setAccessibleName(keyAccessibleName(key));
+    label->setCheckable(true);
+    // One key at a time is in the tab chain; the arrow keys move it along the keyboard.
+    label->setFocusPolicy(key == 1 ? Qt::TabFocus : Qt::NoFocus);
+    connect(label, &PressableLabel::pressed, this, &KeyboardWidget::pressed);
+    connect(label, &PressableLabel::released, this, &KeyboardWidget::released);
+    connect(label, &PressableLabel::clicked, this, &KeyboardWidget::clicked);
+    connect(label, &PressableLabel::focusStepRequested, this, &KeyboardWidget::moveKeyFocus);
+    m_keys[static_cast<std::size_t>(key)] = label;
+    (black ? blackKeys : whiteKeys).push_back(label);
+    paintKey(key);
+
+    auto* marker = placeOnKeyboard(new Disc(this), elementName("shpKeyPress", key),
+                                   layout::keyMarkerRect(key), *this);
+    m_markers[static_cast<std::size_t>(key)] = marker;
+    markers.push_back(marker);
+  }
+  // The markers lie in front of all keys, the black keys in front of the white keys they overlap.
+  markers.insert(markers.end(), blackKeys.begin(), blackKeys.end());
+  markers.insert(markers.end(), whiteKeys.begin(), whiteKeys.end());
+  stackFrontToBack(markers);
+}
+
+void KeyboardWidget::placeInTabChainAfter(QWidget* previous) {
+  m_tabPredecessor = previous;
+  for (PressableLabel* label : m_keys) {
+    if (label != nullptr && label->focusPolicy() == Qt::TabFocus) {
+      QWidget::setTabOrder(previous, label);
+    }
+  }
+}
+
+void KeyboardWidget::prepareMarkers() {
+  for (int key = 1; key <= theory::kKeyCount; ++key) {
+    m_markers[static_cast<std::size_t>(key)]->setColor(kMarkerGreen);
+    m_markers[static_cast<std::size_t>(key)]->hide();
+  }
+}
+
+void KeyboardWidget::showSelection(const theory::Selection& selection) {
+  for (int key = 1; key <= theory::kKeyCount; ++key) {
+    m_markers[static_cast<std::size_t>(key)]->setVisible(selection.selected(key));
+    m_keys[static_cast<std::size_t>(key)]->setChecked(selection.selected(key));
+  }
+}
+
+void KeyboardWidget::setHeldKeys(const std::set<int>& keys) {
+  const std::set<int> before = std::exchange(m_heldKeys, keys);
+  for (int key = 1; key <= theory::kKeyCount; ++key) {
+    if (before.contains(key) != m_heldKeys.contains(key)) paintKey(key);
+  }
+}
+
+PressableLabel* KeyboardWidget::key(int key) const {
+  return m_keys.at(static_cast<std::size_t>(key));
+}
+
+void KeyboardWidget::paintKey(int key) {
+  PressableLabel* label = m_keys[static_cast<std::size_t>(key)];
+  const bool black = theory::isBlackKey(key);
+  const bool held = m_heldKeys.contains(key);
+  const QColor own = black ? QColor(Qt::black) : palette().color(QPalette::Base);
+  setBackground(*label, held ? (black ? kHeldBlackKey : kHeldWhiteKey) : own);
+}
+
+// The keyboard's one place in the tab chain moves with the focus, so Tab leaves the keyboard
+// from the key last used.
+void KeyboardWidget::moveKeyFocus(int key, int step) {
+  const int next = std::clamp(key + step, 1, theory::kKeyCount);
+  if (next == key) return;
+  PressableLabel* from = m_keys[static_cast<std::size_t>(key)];
+  PressableLabel* to = m_keys[static_cast<std::size_t>(next)];
+  to->setFocusPolicy(Qt::TabFocus);
+  if (m_tabPredecessor != nullptr) QWidget::setTabOrder(m_tabPredecessor, to);
+  to->setFocus(Qt::TabFocusReason);
+  from->setFocusPolicy(Qt::NoFocus);
+}
+
+}  // namespace tonalis
