@@ -1,5 +1,7 @@
 // Tonalis: the splash window names the program while the main window loads on the system's MIDI
 // output, then hands over to it.
+#include <malloc.h>
+
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
@@ -16,6 +18,10 @@
 #include "splash/frm_splash.h"
 
 int main(int argc, char* argv[]) {
+  // One heap for all threads: the output's thread, the synthesizer's and the sound server's
+  // would each get a heap of their own, about 2 MiB of memory held for a handful of small
+  // allocations made while the program starts.
+  mallopt(M_ARENA_MAX, 1);
   // Before any other thread runs: it sets an environment variable that keeps a JACK server
   // from being started behind the user's back.
   tonalis::midi::quietSoundServers();
@@ -34,21 +40,25 @@ int main(int argc, char* argv[]) {
     QApplication::quit();
   });
 
+  // The main window's controls, placed before it is shown so that it opens centred instead of
+  // jumping there. Built while the splash shows, so that its 1.5 s end with only the load step.
+  const auto buildWindow = [&] {
+    if (window) return;
+    window = std::make_unique<tonalis::frmMain>(*output, messages, printer);
+    window->adjustSize();
+    window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                     window->screen()->availableGeometry())
+                     .topLeft());
+  };
   tonalis::frmSplash splash(
       [&] {
+        buildWindow();
         // A box shown by the load step (a device that will not open) stands over the splash.
-        window = std::make_unique<tonalis::frmMain>(*output, messages, printer);
         window->load();
         messages.setParent(window.get());
       },
-      [&] {
-        // Placed before it is shown, so that it opens centred instead of jumping there.
-        window->adjustSize();
-        window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                         window->screen()->availableGeometry())
-                         .topLeft());
-        window->show();
-      });
+      [&] { window->show(); });
+  QObject::connect(&splash, &tonalis::frmSplash::shownOnScreen, buildWindow);
   splash.show();
   // The splash comes first; the output's thread reads the devices and starts the built-in
   // synthesizer while it shows, so that the load step finds them ready.

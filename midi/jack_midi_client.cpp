@@ -5,11 +5,10 @@
 #include <array>
 #include <cerrno>
 #include <chrono>
-#include <string_view>
 #include <thread>
 #include <utility>
 
-#include "midi/sound_servers.h"
+#include "midi/jack_clients.h"
 
 namespace tonalis::midi {
 namespace {
@@ -20,21 +19,10 @@ constexpr const char* kOutputPortName = "MIDI out";
 // Each queued message takes a record of this size: its length, then up to three bytes.
 constexpr std::size_t kRecordSize = 4;
 constexpr std::size_t kPendingBytes = 1024 * kRecordSize;
-constexpr auto kRetryPause = 100ms;
 constexpr auto kPollInterval = 2ms;
 // A receiving client that is stopped holds up the whole server; what waits is still sent
 // when it goes on, unless it stays stopped this long.
 constexpr auto kSendTimeout = 10s;
-
-jack_client_t* openClient(jack_status_t& status) {
-  return jack_client_open(kClientName, JackNoStartServer, &status);
-}
-
-// Kept where they can still be reached, so that they are not taken for leaks.
-std::vector<jack_client_t*>& abandonedClients() {
-  static std::vector<jack_client_t*> clients;
-  return clients;
-}
 
 }  // namespace
 
@@ -42,13 +30,7 @@ JackMidiClient::JackMidiClient(std::function<void()> serverGone)
     : m_serverGone(std::move(serverGone)) {}
 
 std::unique_ptr<JackMidiClient> JackMidiClient::open(std::function<void()> serverGone) {
-  quietSoundServers();
-  jack_status_t status{};
-  jack_client_t* client = openClient(status);
-  if (client == nullptr) {
-    std::this_thread::sleep_for(kRetryPause);
-    client = openClient(status);
-  }
+  jack_client_t* client = openJackClient();
   if (client == nullptr) return nullptr;
 
   std::unique_ptr<JackMidiClient> opened(new JackMidiClient(std::move(serverGone)));
@@ -61,29 +43,13 @@ std::unique_ptr<JackMidiClient> JackMidiClient::open(std::function<void()> serve
 
 JackMidiClient::~JackMidiClient() {
   disconnect();
-  if (alive()) {
-    jack_client_close(m_client);
-  } else {
-    // Closing a client whose server has gone can deadlock inside libjack with the threads that
-    // wind the client down, and with another client of this process (the synthesizer's) going
-    // the same way. What the dead client holds is kept instead: a few kilobytes, once per
-    // server that stops under the program.
-    abandonedClients().push_back(m_client);
-  }
+  releaseJackClient(m_client, alive());
   jack_ringbuffer_free(m_pending);
 }
 
 std::vector<std::string> JackMidiClient::inputPorts() const {
-  std::vector<std::string> ports;
-  if (!alive()) return ports;
-  const char** names = jack_get_ports(m_client, nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsInput);
-  if (names == nullptr) return ports;
-  const std::string ownPrefix = std::string(jack_get_client_name(m_client)) + ":";
-  for (const char** name = names; *name != nullptr; ++name) {
-    if (!std::string_view(*name).starts_with(ownPrefix)) ports.emplace_back(*name);
-  }
-  jack_free(static_cast<void*>(names));
-  return ports;
+  if (!alive()) return {};
+  return otherJackMidiPorts(m_client, JackPortIsInput);
 }
 
 int JackMidiClient::connect(const std::string& port) {

@@ -20,8 +20,7 @@ namespace tonalis::midi {
 
 class JackMidiClient {
  public:
-  // Connects to the JACK server, trying once more when it refuses the first time (it may
-  // still be busy with a client that has just left); null when there is no server to take it.
+  // Connects to the JACK server as openJackClient() does; null when there is no server.
   // `serverGone` is called from a JACK thread when the server shuts down or throws the client
   // out: it must only take note.
   static std::unique_ptr<JackMidiClient> open(std::function<void()> serverGone);
@@ -33,7 +32,7 @@ class JackMidiClient {
   bool alive() const { return !m_gone.load(); }
 
   // Full names ("client:port") of the MIDI input ports of the server, in its port order,
-  // except those of this client.
+  // except those of this program's clients.
   std::vector<std::string> inputPorts() const;
 
   // Plays into `port` from now on; kBadDeviceId when there is no such port.

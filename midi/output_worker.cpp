@@ -29,7 +29,7 @@ Opened<MessageSink> openSynthesizer(const SoundFontSearch& soundFonts) {
 }  // namespace
 
 OutputWorker::OutputWorker(SoundFontSearch soundFonts, MidiEventQueue& events)
-    : m_soundFonts(std::move(soundFonts)), m_events(events), m_thread([this] { run(); }) {}
+    : m_soundFonts(std::move(soundFonts)), m_events(events) {}
 
 OutputWorker::~OutputWorker() {
   post([this] {
@@ -37,34 +37,6 @@ OutputWorker::~OutputWorker() {
     m_preparedMapper.reset();
     m_jack.reset();
   });
-  {
-    const std::lock_guard lock(m_mutex);
-    m_stopping = true;
-  }
-  m_wake.notify_one();
-  m_thread.join();
-}
-
-void OutputWorker::post(std::function<void()> work) {
-  {
-    const std::lock_guard lock(m_mutex);
-    m_work.push_back(std::move(work));
-  }
-  m_wake.notify_one();
-}
-
-void OutputWorker::run() {
-  for (;;) {
-    std::function<void()> work;
-    {
-      std::unique_lock lock(m_mutex);
-      m_wake.wait(lock, [this] { return !m_work.empty() || m_stopping; });
-      if (m_work.empty()) return;
-      work = std::move(m_work.front());
-      m_work.pop_front();
-    }
-    work();
-  }
 }
 
 void OutputWorker::listDevices() {

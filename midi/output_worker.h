@@ -3,14 +3,11 @@
 // (a stopped JACK client holds up the whole server), and none of that may hold up the caller.
 #pragma once
 
-#include <condition_variable>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
+#include <utility>
 #include <vector>
 
 #include "midi/jack_midi_client.h"
@@ -18,6 +15,7 @@
 #include "midi/midi_event_queue.h"
 #include "midi/soundfont_search.h"
 #include "midi/sounding_notes.h"
+#include "midi/work_thread.h"
 
 namespace tonalis::midi {
 
@@ -47,8 +45,7 @@ class OutputWorker {
     std::string name;
   };
 
-  void post(std::function<void()> work);
-  void run();
+  void post(std::function<void()> work) { m_thread.post(std::move(work)); }
 
   // On the worker's thread.
   std::vector<Port> readPorts();
@@ -61,11 +58,6 @@ class OutputWorker {
   SoundFontSearch m_soundFonts;
   MidiEventQueue& m_events;
 
-  std::mutex m_mutex;
-  std::condition_variable m_wake;
-  std::deque<std::function<void()>> m_work;
-  bool m_stopping = false;
-
   // Touched only by the worker's thread.
   std::vector<Port> m_ports;
   std::unique_ptr<JackMidiClient> m_jack;
@@ -75,7 +67,7 @@ class OutputWorker {
   bool m_outputOnJack = false;
   SoundingNotes m_sounding;
 
-  std::thread m_thread;  // last: it starts once everything above exists
+  WorkThread m_thread;  // last: it starts once everything above exists
 };
 
 }  // namespace tonalis::midi

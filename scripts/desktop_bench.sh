@@ -11,17 +11,19 @@
 # Usage: scripts/desktop_bench.sh [build dir]     (default build/release)
 # Fewer or more runs: DESKTOP_STARTUP_RUNS (default 7), DESKTOP_RUNS (default 2, the runs
 # that also measure memory and idle load), DESKTOP_IDLE_SECONDS (default 20),
-# DESKTOP_NOTES (default 200), DESKTOP_SERVERS (default "pulseaudio jack").
+# DESKTOP_NOTES (default 200), DESKTOP_SERVERS (default "pulseaudio jack none"; "none" runs
+# without a sound server and takes only the splash's first paint).
 set -euo pipefail
 
 build=${1:-build/release}
 program="$build/app/tonalis"
 restart_probe="$build/bench/synth_restart_probe"
+bare_window="$build/bench/bare_window_probe"
 startup_runs=${DESKTOP_STARTUP_RUNS:-7}
 full_runs=${DESKTOP_RUNS:-2}
 idle_seconds=${DESKTOP_IDLE_SECONDS:-20}
 notes=${DESKTOP_NOTES:-200}
-servers=${DESKTOP_SERVERS:-pulseaudio jack}
+servers=${DESKTOP_SERVERS:-pulseaudio jack none}
 ticks_per_second=$(getconf CLK_TCK)
 
 for tool in Xvfb xdotool pulseaudio pactl jackd jack_wait jack_lsp; do
@@ -124,7 +126,14 @@ start_jack() {
     fail "JACK did not start: $(cat "$work/jack.log")"
 }
 
+# Neither server: names where none runs.
+start_none() {
+  export JACK_DEFAULT_SERVER="tonalis-bench-none-$$"
+  export PULSE_SERVER="unix:$work/no-pulse.socket"
+}
+
 stop_server() {
+  [ -n "$server_pid" ] || return 0
   stop_process "$server_pid"
   server_pid=""
 }
@@ -132,19 +141,32 @@ stop_server() {
 # --- what is measured --------------------------------------------------------------------
 cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 
+# "thread-id switches" for each thread of the process.
 context_switches() {
-  cat /proc/"$1"/task/*/status 2>/dev/null |
-    awk '/^(voluntary|nonvoluntary)_ctxt_switches:/ { n += $2 } END { print n + 0 }'
+  local task
+  for task in /proc/"$1"/task/*; do
+    awk -v t="${task##*/}" '/^(voluntary|nonvoluntary)_ctxt_switches:/ { n += $2 }
+      END { print t, n + 0 }' "$task/status" 2>/dev/null || true
+  done
 }
 
-# "rss pss private anonymous sound-server-shared", in kB.
+# The switches between two readings: threads that ended meanwhile (the synthesizer's audio
+# thread stops when it goes quiet) are left out instead of counting as negative.
+switches_between() {
+  awk 'NR == FNR { before[$1] = $2; next } { n += $2 - (($1 in before) ? before[$1] : 0) }
+    END { print n + 0 }' <(echo "$1") <(echo "$2")
+}
+
+# "rss pss private anonymous sound-server-shared display-server-shared", in kB.
 memory() {
   local rollup shared
   rollup=$(awk '/^Rss:/ { r = $2 } /^Pss:/ { p = $2 } /^Private_(Clean|Dirty):/ { q += $2 }
     /^Anonymous:/ { a = $2 } END { print r, p, q, a }' "/proc/$1/smaps_rollup")
-  # JACK's and PulseAudio's shared buffers, mapped into every client.
-  shared=$(awk '/^[0-9a-f]+-[0-9a-f]+ / { shm = ($0 ~ /\/dev\/shm\/|memfd:pulseaudio|pulse-shm/) }
-    /^Rss:/ && shm { s += $2 } END { print s + 0 }' "/proc/$1/smaps")
+  # JACK's and PulseAudio's shared buffers, mapped into every client, and the window
+  # contents shared with the X server.
+  shared=$(awk '/^[0-9a-f]+-[0-9a-f]+ / { shm = ($0 ~ /\/dev\/shm\/|memfd:pulseaudio|pulse-shm/)
+      x = ($0 ~ /memfd:xorg|SYSV/) }
+    /^Rss:/ && shm { s += $2 } /^Rss:/ && x { d += $2 } END { print s + 0, d + 0 }' "/proc/$1/smaps")
   echo "$rollup $shared"
 }
 
@@ -158,7 +180,8 @@ load_over() {
   cpu1=$(cpu_ticks "$pid")
   server1=$(cpu_ticks "$server_pid")
   switches1=$(context_switches "$pid")
-  awk -v c=$((cpu1 - cpu0)) -v s=$((server1 - server0)) -v x=$((switches1 - switches0)) \
+  awk -v c=$((cpu1 - cpu0)) -v s=$((server1 - server0)) \
+    -v x="$(switches_between "$switches0" "$switches1")" \
     -v t="$ticks_per_second" -v d="$seconds" \
     'BEGIN { printf "%.2f %.2f %.0f\n", 100 * c / t / d, 100 * s / t / d, x / d }'
 }
@@ -183,12 +206,31 @@ play_notes() {
   xdotool key --delay 40 "${keys[@]}"
 }
 
+# One start of the bare Qt window; appends its first paint to $results.
+run_bare_window() {
+  local server=$1 log="$work/bare.log"
+  [ -x "$bare_window" ] || return 0
+  TONALIS_STARTUP_TRACE=1 "$bare_window" 2>"$log" || true
+  echo "$server bare $(awk '$1 == "tonalis-trace" && $3 == "painted" { print $2; exit }' "$log")" \
+    >>"$results"
+}
+
 # One start of the program; appends to $results. With "full", also memory and idle load.
+# Without a sound server the built-in synthesizer cannot start and the load step's message
+# box waits for the user, so there only the splash's first paint is taken.
 run_program() {
   local server=$1 mode=$2 log="$work/program.log" pid trace
   TONALIS_STARTUP_TRACE=1 "$program" 2>"$log" &
   pid=$!
   program_pid=$pid
+  if [ "$server" = none ]; then
+    wait_for_line "$log" 'painted tonalis::frmSplash' 20 ||
+      fail "the splash did not appear (no sound server): $(tail -5 "$log")"
+    echo "$server startup $(awk '$1 == "tonalis-trace" && $4 == "tonalis::frmSplash" { print $2; exit }' "$log")" >>"$results"
+    stop_process "$pid"
+    program_pid=""
+    return 0
+  fi
   wait_for_line "$log" 'painted tonalis::frmMain' 20 ||
     fail "the main window did not appear ($server): $(tail -5 "$log")"
   trace=$(awk '$1 == "tonalis-trace" { t[$3 " " $4] = $2 }
@@ -224,19 +266,22 @@ kib_to_mb() { awk -v k="$1" 'BEGIN { if (k == "n/a") print k; else printf "%.1f"
 
 report() {
   local server=$1 baseline=$2 kind
-  echo "desktop $server: start-up over $((startup_runs + full_runs)) runs (ms since process start)"
-  echo "  splash painted         $(figure "$server" startup 1)"
+  echo "desktop $server: start-up over $((startup_runs + runs)) runs (ms since process start)"
+  echo "  splash painted         $(figure "$server" startup 1)" \
+    "(a bare Qt window: $(figure "$server" bare 1))"
+  [ "$server" != none ] || return 0
   echo "  main window painted    $(figure "$server" startup 2)"
   echo "  splash on screen       $(figure "$server" startup 3)"
   echo "  splash gone to main window painted $(figure "$server" startup 4)"
   for kind in memory memory-played; do
-    echo "desktop $server: $kind over $full_runs runs (MiB)" |
+    echo "desktop $server: $kind over $runs runs (MiB)" |
       sed 's/memory-played/memory after the notes/'
     echo "  RSS $(kib_to_mb "$(figure "$server" "$kind" 1)")," \
       "PSS $(kib_to_mb "$(figure "$server" "$kind" 2)")," \
       "private $(kib_to_mb "$(figure "$server" "$kind" 3)")," \
       "anonymous $(kib_to_mb "$(figure "$server" "$kind" 4)")," \
-      "of the RSS the sound server's shared memory $(kib_to_mb "$(figure "$server" "$kind" 5)")"
+      "of the RSS the sound server's shared memory $(kib_to_mb "$(figure "$server" "$kind" 5)")" \
+      "and the X server's $(kib_to_mb "$(figure "$server" "$kind" 6)")"
   done
   for kind in idle idle-played; do
     echo "desktop $server: $kind, ${idle_seconds} s" | sed 's/idle-played/idle from 5 s after the notes/'
@@ -257,12 +302,18 @@ for server in $servers; do
   case "$server" in
     pulseaudio) start_pulseaudio ;;
     jack) start_jack ;;
+    none) start_none ;;
     *) fail "unknown server $server" ;;
   esac
   sleep 1
-  baseline=$(server_alone 5)
-  for _ in $(seq "$startup_runs"); do run_program "$server" startup; done
-  for _ in $(seq "$full_runs"); do run_program "$server" full; done
+  baseline=$([ -z "$server_pid" ] || server_alone 5)
+  for _ in $(seq "$startup_runs"); do
+    run_bare_window "$server"
+    run_program "$server" startup
+  done
+  runs=$full_runs
+  [ "$server" != none ] || runs=0
+  for _ in $(seq "$runs"); do run_program "$server" full; done
   if [ -x "$restart_probe" ] && [ "$server" = pulseaudio ]; then
     "$restart_probe" 2>/dev/null | sed "s/^/desktop $server: /"
   fi

@@ -46,6 +46,14 @@ void frmSplash::showEvent(QShowEvent* event) {
   if (!m_handedOver && !m_timer->isActive()) m_timer->start();
 }
 
+void frmSplash::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  if (m_painted) return;
+  m_painted = true;
+  // Queued, so that the paint reaches the screen first.
+  QTimer::singleShot(0, this, &frmSplash::shownOnScreen);
+}
+
 void frmSplash::handOver() {
   // A message box shown while the main window loads runs a nested event loop; the flag
   // keeps any late tick from starting a second hand-over.

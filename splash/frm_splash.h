@@ -22,8 +22,14 @@ class frmSplash : public QFrame {
   frmSplash(std::function<void()> loadMain, std::function<void()> showMain,
             QWidget* parent = nullptr);
 
+ signals:
+  // Once, after the splash is first painted: from then on work done while it shows no longer
+  // holds it back.
+  void shownOnScreen();
+
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void buildControls();
@@ -33,6 +39,7 @@ class frmSplash : public QFrame {
   std::function<void()> m_showMain;
   QTimer* m_timer = nullptr;
   bool m_handedOver = false;
+  bool m_painted = false;
 };
 
 }  // namespace tonalis

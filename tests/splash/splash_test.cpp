@@ -114,6 +114,7 @@ void SplashTest::handsOverOnceAfterTheTimer() {
   };
   frmSplash splash([&] { record("load"); }, [&] { record("show"); });
   splashSeen = &splash;
+  QSignalSpy onScreen(&splash, &frmSplash::shownOnScreen);
   auto* timer = splash.findChild<QTimer*>("Timer1");
   QVERIFY(timer != nullptr);
   QVERIFY(timer->isSingleShot());
@@ -127,6 +128,11 @@ void SplashTest::handsOverOnceAfterTheTimer() {
   QCoreApplication::processEvents();
   QVERIFY(steps.empty());
   QVERIFY(timer->isActive());
+  // Told once that it is on screen, however often it paints.
+  QTRY_COMPARE(onScreen.size(), 1);
+  splash.repaint();
+  QCoreApplication::processEvents();
+  QCOMPARE(onScreen.size(), 1);
 
   QTRY_COMPARE_WITH_TIMEOUT(steps.size(), 2, 10000);
   QCOMPARE(steps, QStringList({"load while splash shown", "show after splash gone"}));

@@ -23,6 +23,7 @@ using namespace std::chrono_literals;
 
 constexpr const char* kJackd = "jackd";
 constexpr const char* kInputPortName = "MIDI in";
+constexpr const char* kOutputPortName = "MIDI out";
 constexpr const char* kMidiSink = TONALIS_JACK_MIDI_SINK;
 constexpr auto kStartTimeout = 15s;
 constexpr auto kStopTimeout = 5s;
@@ -63,6 +64,18 @@ int waitForTurn() {
   const int lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (lock >= 0) flock(lock, LOCK_EX);
   return lock;
+}
+
+// Whether `count` ports are connected to `port`, waiting up to `timeout`.
+bool waitForPortConnections(jack_client_t* monitor, const std::string& port, int count,
+                            std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (std::chrono::steady_clock::now() < deadline) {
+    const jack_port_t* found = jack_port_by_name(monitor, port.c_str());
+    if (found != nullptr && jack_port_connected(found) == count) return true;
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  return false;
 }
 
 bool hasExited(pid_t pid) {
@@ -202,13 +215,7 @@ std::string JackMidiRecorder::portName() const {
 }
 
 bool JackMidiRecorder::waitForConnections(int count, std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < deadline) {
-    const jack_port_t* port = jack_port_by_name(m_monitor.get(), portName().c_str());
-    if (port != nullptr && jack_port_connected(port) == count) return true;
-    std::this_thread::sleep_for(kPollInterval);
-  }
-  return false;
+  return waitForPortConnections(m_monitor.get(), portName(), count, timeout);
 }
 
 std::vector<JackMidiRecorder::Message> JackMidiRecorder::waitForMessages(
@@ -225,6 +232,37 @@ void JackMidiRecorder::receive(double, std::vector<unsigned char>* message, void
     recorder.m_messages.emplace_back(message->begin(), message->end());
   }
   recorder.m_arrived.notify_all();
+}
+
+JackMidiSender::JackMidiSender(const std::string& clientName)
+    : m_clientName(clientName),
+      m_monitor(jack_client_open((clientName + "-monitor").c_str(), JackNoStartServer, nullptr),
+                &jack_client_close) {
+  if (!m_monitor) {
+    m_error = "no JACK server to connect to";
+    return;
+  }
+  try {
+    m_output = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, clientName);
+    m_output->openVirtualPort(kOutputPortName);
+  } catch (const RtMidiError& error) {
+    m_error = error.getMessage();
+    m_output.reset();
+  }
+}
+
+JackMidiSender::~JackMidiSender() = default;
+
+std::string JackMidiSender::portName() const {
+  return m_clientName + ":" + kOutputPortName;
+}
+
+bool JackMidiSender::waitForConnections(int count, std::chrono::milliseconds timeout) {
+  return waitForPortConnections(m_monitor.get(), portName(), count, timeout);
+}
+
+void JackMidiSender::send(const Message& bytes) {
+  if (m_output) m_output->sendMessage(bytes.data(), bytes.size());
 }
 
 JackMidiSinkProcess::JackMidiSinkProcess(std::string clientName)

@@ -15,6 +15,7 @@
 #include <vector>
 
 class RtMidiIn;
+class RtMidiOut;
 struct _jack_client;
 
 namespace tonalis::test {
@@ -87,6 +88,31 @@ class JackMidiRecorder {
   std::mutex m_mutex;
   std::condition_variable m_arrived;
   std::vector<Message> m_messages;
+};
+
+// A JACK MIDI output port, "<client>:MIDI out", that plays what it is given.
+class JackMidiSender {
+ public:
+  using Message = std::vector<std::uint8_t>;
+
+  // Registers the port on the default JACK server; check error() afterwards.
+  explicit JackMidiSender(const std::string& clientName);
+  ~JackMidiSender();
+  JackMidiSender(const JackMidiSender&) = delete;
+  JackMidiSender& operator=(const JackMidiSender&) = delete;
+
+  const std::optional<std::string>& error() const { return m_error; }
+  std::string portName() const;
+  // As JackMidiRecorder's: what is sent before the connection is in the graph is lost.
+  bool waitForConnections(int count, std::chrono::milliseconds timeout);
+  // Sends `bytes` as one JACK MIDI event in the server's next cycle, whatever they are.
+  void send(const Message& bytes);
+
+ private:
+  std::string m_clientName;
+  std::unique_ptr<RtMidiOut> m_output;
+  std::unique_ptr<_jack_client, int (*)(_jack_client*)> m_monitor;
+  std::optional<std::string> m_error;
 };
 
 // A receiving client in a process of its own (tests/support/jack_midi_sink.cpp), for what

@@ -1,0 +1,63 @@
+// The events of a MidiInput on their way from the threads that make them to the window's
+// thread, with the wake-up call that tells the window they are there. Header only, so that
+// stand-in inputs of tests and tools can use it without the MIDI libraries.
+#pragma once
+
+#include <functional>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+#include "midi/midi_input.h"
+
+namespace tonalis::midi {
+
+class InputEventQueue {
+ public:
+  // As MidiInput::setWakeUp.
+  void setWakeUp(std::function<void()> wakeUp) {
+    const std::lock_guard wakeUpLock(m_wakeUpMutex);
+    m_wakeUp = std::move(wakeUp);
+    bool waiting = false;
+    {
+      const std::lock_guard lock(m_eventsMutex);
+      waiting = !m_events.empty();
+      m_woken = waiting && m_wakeUp;
+    }
+    if (waiting && m_wakeUp) m_wakeUp();
+  }
+
+  // From any thread.
+  void push(InputEvent event) {
+    bool wake = false;
+    {
+      const std::lock_guard lock(m_eventsMutex);
+      m_events.push_back(std::move(event));
+      wake = !std::exchange(m_woken, true);
+    }
+    if (wake) callWakeUp();
+  }
+
+  std::vector<InputEvent> take() {
+    const std::lock_guard lock(m_eventsMutex);
+    m_woken = false;
+    return std::exchange(m_events, {});
+  }
+
+ private:
+  void callWakeUp() {
+    const std::lock_guard lock(m_wakeUpMutex);
+    // With none set, the next one set is called for what waits.
+    if (m_wakeUp) m_wakeUp();
+  }
+
+  std::mutex m_eventsMutex;
+  std::vector<InputEvent> m_events;
+  // Whether the window was told of the events waiting, so that it need not be again.
+  bool m_woken = false;
+  // Held while the wake-up runs, so that replacing it waits for a call under way.
+  std::mutex m_wakeUpMutex;
+  std::function<void()> m_wakeUp;
+};
+
+}  // namespace tonalis::midi

@@ -1,0 +1,149 @@
+#include "midi/jack_midi_input.h"
+
+#include <jack/midiport.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "midi/jack_clients.h"
+#include "midi/midi_output.h"
+
+namespace tonalis::midi {
+namespace {
+
+constexpr const char* kInputPortName = "MIDI in";
+constexpr std::size_t kArrivedBytes = 64 * 1024;
+
+// Each message waits as this header followed by its bytes.
+struct Header {
+  std::uint32_t size;
+  std::chrono::steady_clock::rep arrival;
+};
+
+}  // namespace
+
+JackMidiInput::JackMidiInput(std::function<void()> changed, Received received)
+    : m_changed(std::move(changed)), m_received(std::move(received)) {}
+
+std::unique_ptr<JackMidiInput> JackMidiInput::open(std::function<void()> changed,
+                                                   Received received) {
+  jack_client_t* client = openJackClient();
+  if (client == nullptr) return nullptr;
+  std::unique_ptr<JackMidiInput> opened(new JackMidiInput(std::move(changed), std::move(received)));
+  JackMidiInput& input = *opened;
+  input.m_client = client;
+  input.m_arrived = jack_ringbuffer_create(kArrivedBytes);
+  sem_init(&input.m_arrival, 0, 0);
+  input.m_delivery = std::thread([&input] { input.deliver(); });
+  jack_set_process_callback(client, &JackMidiInput::process, &input);
+  jack_set_port_connect_callback(client, &JackMidiInput::portsChanged, &input);
+  jack_set_port_registration_callback(client, &JackMidiInput::portRegistered, &input);
+  jack_on_shutdown(client, &JackMidiInput::shutDown, &input);
+  return opened;
+}
+
+JackMidiInput::~JackMidiInput() {
+  disconnect();
+  releaseJackClient(m_client, alive());
+  m_stopping.store(true);
+  sem_post(&m_arrival);
+  m_delivery.join();
+  sem_destroy(&m_arrival);
+  jack_ringbuffer_free(m_arrived);
+}
+
+std::vector<std::string> JackMidiInput::outputPorts() const {
+  if (!alive()) return {};
+  return otherJackMidiPorts(m_client, JackPortIsOutput);
+}
+
+int JackMidiInput::connect(const std::string& port) {
+  disconnect();
+  if (!alive()) return kBadDeviceId;
+  if (jack_port_by_name(m_client, port.c_str()) == nullptr) return kBadDeviceId;
+  if (m_input == nullptr) {
+    m_input =
+        jack_port_register(m_client, kInputPortName, JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+    if (m_input == nullptr) return kError;
+  }
+  if (jack_activate(m_client) != 0) return kError;
+  const int connected = jack_connect(m_client, port.c_str(), jack_port_name(m_input));
+  if (connected != 0 && connected != EEXIST) {
+    jack_deactivate(m_client);
+    return kBadDeviceId;
+  }
+  m_connectedTo = port;
+  return kOk;
+}
+
+void JackMidiInput::disconnect() {
+  if (m_connectedTo.empty()) return;
+  // Deactivating also drops the connection, and ends the server's calls into this client.
+  if (alive()) jack_deactivate(m_client);
+  m_connectedTo.clear();
+  const std::lock_guard lock(m_deliveryMutex);
+  jack_ringbuffer_reset(m_arrived);
+}
+
+bool JackMidiInput::connected() const {
+  return alive() && !m_connectedTo.empty() &&
+         jack_port_connected_to(m_input, m_connectedTo.c_str()) != 0;
+}
+
+int JackMidiInput::process(jack_nframes_t frames, void* self) {
+  auto& input = *static_cast<JackMidiInput*>(self);
+  void* buffer = jack_port_get_buffer(input.m_input, frames);
+  const jack_nframes_t count = jack_midi_get_event_count(buffer);
+  if (count == 0) return 0;
+  const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+  for (jack_nframes_t i = 0; i < count; ++i) {
+    jack_midi_event_t event{};
+    if (jack_midi_event_get(&event, buffer, i) != 0) continue;
+    const Header header{static_cast<std::uint32_t>(event.size), now};
+    // When the delivering thread falls this far behind, what does not fit is dropped
+    // whole: a message cut short could be read as another.
+    if (jack_ringbuffer_write_space(input.m_arrived) < sizeof header + event.size) break;
+    jack_ringbuffer_write(input.m_arrived, reinterpret_cast<const char*>(&header), sizeof header);
+    jack_ringbuffer_write(input.m_arrived, reinterpret_cast<const char*>(event.buffer), event.size);
+  }
+  sem_post(&input.m_arrival);
+  return 0;
+}
+
+void JackMidiInput::deliver() {
+  std::vector<std::uint8_t> message;
+  while (!m_stopping.load()) {
+    while (sem_wait(&m_arrival) != 0 && errno == EINTR) {
+    }
+    const std::lock_guard lock(m_deliveryMutex);
+    Header header{};
+    // The server's thread writes a header before its bytes: a message is taken once whole.
+    while (jack_ringbuffer_peek(m_arrived, reinterpret_cast<char*>(&header), sizeof header) ==
+               sizeof header &&
+           jack_ringbuffer_read_space(m_arrived) >= sizeof header + header.size) {
+      jack_ringbuffer_read_advance(m_arrived, sizeof header);
+      message.resize(header.size);
+      jack_ringbuffer_read(m_arrived, reinterpret_cast<char*>(message.data()), header.size);
+      const std::chrono::steady_clock::time_point arrival{
+          std::chrono::steady_clock::duration(header.arrival)};
+      m_received(message, arrival);
+    }
+  }
+}
+
+void JackMidiInput::shutDown(void* self) {
+  auto& input = *static_cast<JackMidiInput*>(self);
+  input.m_gone.store(true);
+  input.m_changed();
+}
+
+void JackMidiInput::portsChanged(jack_port_id_t, jack_port_id_t, int, void* self) {
+  static_cast<JackMidiInput*>(self)->m_changed();
+}
+
+void JackMidiInput::portRegistered(jack_port_id_t, int, void* self) {
+  static_cast<JackMidiInput*>(self)->m_changed();
+}
+
+}  // namespace tonalis::midi
