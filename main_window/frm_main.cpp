@@ -41,6 +41,7 @@ frmMain::frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& pr
 
 // A window destroyed without being closed must not leave its output open either.
 frmMain::~frmMain() {
+  closeInput();
   closeOutput();
   m_output.setWakeUp({});
   if (m_pendingOpens > 0) QGuiApplication::restoreOverrideCursor();
@@ -77,6 +78,7 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+  closeInput();
   closeOutput();
   QMainWindow::closeEvent(event);
 }

@@ -8,6 +8,8 @@
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "main_window/computer_keys.h"
@@ -15,8 +17,11 @@
 #include "main_window/message_box.h"
 #include "main_window/page_printer.h"
 #include "main_window/window_state.h"
+#include "midi/midi_input.h"
 #include "midi/midi_output.h"
+#include "midi/midi_thru.h"
 #include "player/note_player.h"
+#include "theory/held_keys.h"
 #include "theory/selection.h"
 
 class QAction;
@@ -29,12 +34,23 @@ class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The MIDI keyboard's port remembered from an earlier run (empty for none), and where each
+  // choice of the "Input" menu is kept for the next run.
+  struct InputChoice {
+    std::string remembered;
+    std::function<void(const std::string&)> remember;
+  };
+
   frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& printer,
           QWidget* parent = nullptr);
   ~frmMain() override;
 
   // The load step: tables, markers, Clear, the "Devices" menu and the MIDI mapper, the volume.
   void load();
+
+  // Adds the "Input" menu and plays what comes from `input`, which must outlive the window.
+  // Without it the window has no input.
+  void useMidiInput(midi::MidiInput& input, InputChoice choice);
 
   // For tests and tools.
   const WindowState& state() const { return m_state; }
@@ -97,6 +113,18 @@ class frmMain : public QMainWindow {
   void closeOutput();
   void Dial1_Change();
 
+  // The "Input" menu and what is played into it (frm_main_input.cpp).
+  void takeInputEvents();
+  void openRememberedInput(const std::vector<std::string>& ports);
+  void showInputList(const std::vector<std::string>& ports);
+  void checkInputEntry();
+  void input_Click(int entry);
+  void inputOpened(int code, const std::string& port);
+  void playIncoming(const midi::NoteEvent& note);
+  void showPlaying();
+  void endPlaying();
+  void closeInput();
+
   midi::MidiOutput& m_output;
   MessageBox& m_messages;
   PagePrinter& m_printer;
@@ -118,6 +146,18 @@ class frmMain : public QMainWindow {
   // "MIDI Mapper". Nothing is chosen before the load step.
   bool m_deviceChosen = false;
   QString m_chosenDevice;
+
+  midi::MidiInput* m_input = nullptr;
+  InputChoice m_inputChoice;
+  midi::MidiThru m_thru{m_output};
+  theory::HeldKeys m_held;
+  std::optional<theory::Selection> m_playedSelection;
+  QTimer* m_heldDisplayTimer = nullptr;
+  // The port in use or being opened, empty for "None".
+  std::string m_inputPort;
+  bool m_inputListed = false;
+  // The remembered port opening at start: failing, it says nothing.
+  bool m_inputOpenQuietly = false;
 };
 
 }  // namespace tonalis

@@ -44,7 +44,11 @@ struct FrmMainControls {
 
   QMenu* mnuDevice = nullptr;
   QActionGroup* deviceGroup = nullptr;  // the entries are radio items: one device is in use
-  std::vector<QAction*> device;         // entry 0 is the MIDI mapper
+  // Only with a MIDI input: "None" and the input ports, one of them checked.
+  QMenu* mnuInput = nullptr;
+  QActionGroup* inputGroup = nullptr;
+  std::vector<QAction*> input;
+  std::vector<QAction*> device;  // entry 0 is the MIDI mapper
 };
 
 // Creates every control of `window` at its designed place, with its texts, fonts and colours,

@@ -60,6 +60,7 @@ void frmMain::device_Click(int entry) {
   if (entry < 0 || entry >= static_cast<int>(m_ui.device.size())) return;
   // The notes started on the old output must end there.
   silenceAll();
+  endPlaying();
   for (std::size_t other = 0; other < m_ui.device.size(); ++other) {
     m_ui.device[other]->setChecked(static_cast<int>(other) == entry);
   }

@@ -82,6 +82,7 @@ void frmMain::silenceAll() {
 void frmMain::closeOutput() {
   if (m_outputClosed) return;
   silenceAll();
+  endPlaying();
   m_output.close();
   m_state.hMidiOut = nullptr;
   m_outputClosed = true;

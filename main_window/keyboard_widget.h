@@ -31,6 +31,7 @@ class KeyboardWidget : public QWidget {
   void showSelection(const theory::Selection& selection);
   // The keys held from outside the window are tinted; all others show their own colour.
   void setHeldKeys(const std::set<int>& keys);
+  const std::set<int>& heldKeys() const { return m_heldKeys; }
 
   PressableLabel* key(int key) const;
 

@@ -1,0 +1,222 @@
+// The "Input" menu and a MIDI keyboard played into the window: the keys held are tinted on the
+// on-screen keyboard and read live, they sound through the output (the thru), and letting go
+// of everything leaves what was played as the selection. The input works on a thread of its
+// own and may flood the window with notes, so the keyboard and the readout follow at most once
+// a frame.
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "main_window/chord_readout.h"
+#include "main_window/device_entry_text.h"
+#include "main_window/frm_main.h"
+#include "main_window/keyboard_widget.h"
+#include "main_window/placement.h"
+#include "midi/result_meaning.h"
+
+namespace tonalis {
+
+namespace {
+
+constexpr int kFrameMilliseconds = 16;
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString inputFailureMessage(const std::string& port, int code) {
+  QString message = QStringLiteral("Couldn't open the MIDI input \u201C%1\u201D, rc = %2")
+                        .arg(fromUtf8(port))
+                        .arg(code);
+  const std::string_view meaning = midi::resultMeaning(code);
+  if (!meaning.empty()) message += QStringLiteral("\n\n") + fromUtf8(meaning);
+  return message;
+}
+
+QString lostInputMessage(const std::string& port) {
+  return QStringLiteral(
+             "The MIDI input \u201C%1\u201D has stopped working: its MIDI system has shut "
+             "down or the keyboard was unplugged.")
+      .arg(fromUtf8(port));
+}
+
+std::set<int> keysOf(const theory::Selection& selection) {
+  const std::vector<int> keys = selection.ascending();
+  return {keys.begin(), keys.end()};
+}
+
+}  // namespace
+
+void frmMain::useMidiInput(midi::MidiInput& input, InputChoice choice) {
+  m_input = &input;
+  m_inputChoice = std::move(choice);
+  m_ui.mnuInput = menuBar()->addMenu(QStringLiteral("&Input"));
+  m_ui.mnuInput->setObjectName(QStringLiteral("mnuInput"));
+  m_ui.mnuInput->setToolTipsVisible(true);
+  m_ui.inputGroup = new QActionGroup(m_ui.mnuInput);
+  connect(m_ui.mnuInput, &QMenu::aboutToShow, this, [this] { m_input->listPorts(); });
+  m_heldDisplayTimer = new QTimer(this);
+  m_heldDisplayTimer->setSingleShot(true);
+  m_heldDisplayTimer->setInterval(kFrameMilliseconds);
+  connect(m_heldDisplayTimer, &QTimer::timeout, this, &frmMain::showPlaying);
+  showInputList({});
+  m_input->setWakeUp(
+      [this] { QMetaObject::invokeMethod(this, &frmMain::takeInputEvents, Qt::QueuedConnection); });
+}
+
+void frmMain::takeInputEvents() {
+  if (m_input == nullptr) return;
+  using Kind = midi::InputEvent::Kind;
+  for (const midi::InputEvent& event : m_input->takeEvents()) {
+    switch (event.kind) {
+      case Kind::kPortsListed:
+        showInputList(event.ports);
+        openRememberedInput(event.ports);
+        break;
+      case Kind::kOpened:
+        inputOpened(event.code, event.port);
+        break;
+      case Kind::kClosed:
+        break;
+      case Kind::kPortLost:
+        if (!m_inputPort.empty() && event.port == m_inputPort) {
+          endPlaying();
+          m_inputPort.clear();
+          checkInputEntry();
+          m_messages.show(lostInputMessage(event.port));
+        }
+        break;
+      case Kind::kNote:
+        playIncoming(event.note);
+        break;
+    }
+  }
+}
+
+// The port chosen in an earlier run opens by itself once the first list shows it; missing, it
+// leaves "None" and says nothing.
+void frmMain::openRememberedInput(const std::vector<std::string>& ports) {
+  if (m_inputListed) return;
+  m_inputListed = true;
+  const std::string& remembered = m_inputChoice.remembered;
+  if (remembered.empty() || std::ranges::find(ports, remembered) == ports.end()) return;
+  m_inputPort = remembered;
+  m_inputOpenQuietly = true;
+  checkInputEntry();
+  m_input->open(remembered);
+}
+
+void frmMain::showInputList(const std::vector<std::string>& ports) {
+  const int entries = 1 + static_cast<int>(ports.size());
+  for (int entry = static_cast<int>(m_ui.input.size()); entry < entries; ++entry) {
+    QAction* action = m_ui.mnuInput->addAction(QString());
+    action->setObjectName(elementName("input", entry));
+    action->setCheckable(true);
+    action->setActionGroup(m_ui.inputGroup);
+    connect(action, &QAction::triggered, this, [this, entry] { input_Click(entry); });
+    m_ui.input.push_back(action);
+  }
+  while (static_cast<int>(m_ui.input.size()) > entries) {
+    delete m_ui.input.back();
+    m_ui.input.pop_back();
+  }
+  m_ui.input.front()->setText(QStringLiteral("None"));
+  m_ui.input.front()->setData(QString());
+  for (std::size_t port = 0; port < ports.size(); ++port) {
+    QAction& action = *m_ui.input[port + 1];
+    const QString name = fromUtf8(ports[port]);
+    action.setText(deviceEntryText(name, m_ui.mnuInput->fontMetrics()));
+    action.setToolTip(name);
+    action.setData(name);
+  }
+  checkInputEntry();
+}
+
+// The entry of the port in use, found by name; "None" when nothing is open.
+void frmMain::checkInputEntry() {
+  const QString chosen = fromUtf8(m_inputPort);
+  QAction* checked = m_ui.input.front();
+  for (QAction* action : m_ui.input) {
+    if (!chosen.isEmpty() && action->data().toString() == chosen) checked = action;
+  }
+  for (QAction* action : m_ui.input) action->setChecked(action == checked);
+}
+
+void frmMain::input_Click(int entry) {
+  if (entry < 0 || entry >= static_cast<int>(m_ui.input.size())) return;
+  endPlaying();
+  m_inputOpenQuietly = false;
+  m_inputPort = m_ui.input[static_cast<std::size_t>(entry)]->data().toString().toStdString();
+  checkInputEntry();
+  if (m_inputPort.empty()) {
+    m_input->close();
+  } else {
+    m_input->open(m_inputPort);
+  }
+  if (m_inputChoice.remember) m_inputChoice.remember(m_inputPort);
+}
+
+void frmMain::inputOpened(int code, const std::string& port) {
+  if (code == midi::kOk || port != m_inputPort) return;
+  m_inputPort.clear();
+  checkInputEntry();
+  if (!std::exchange(m_inputOpenQuietly, false)) m_messages.show(inputFailureMessage(port, code));
+}
+
+void frmMain::playIncoming(const midi::NoteEvent& note) {
+  m_thru.play(note);
+  using Kind = midi::NoteEvent::Kind;
+  std::optional<theory::Selection> played;
+  switch (note.kind) {
+    case Kind::kNoteOn:
+      m_held.press(note.note);
+      break;
+    case Kind::kNoteOff:
+      played = m_held.release(note.note);
+      break;
+    case Kind::kPedalDown:
+      m_held.pedalDown();
+      break;
+    case Kind::kPedalUp:
+      played = m_held.pedalUp();
+      break;
+  }
+  if (played) m_playedSelection = *played;
+  if (!m_heldDisplayTimer->isActive()) m_heldDisplayTimer->start();
+}
+
+// Once a frame at most: the held keys, their reading, and what was played as the selection.
+void frmMain::showPlaying() {
+  const theory::Selection held = m_held.held();
+  m_ui.keyboard->setHeldKeys(keysOf(held));
+  if (m_playedSelection) {
+    // As a click on a key does, taking a new selection clears the chart of the old one.
+    cmdClear_Click();
+    setSelection(*std::exchange(m_playedSelection, std::nullopt));
+  }
+  showChordReading(*m_ui.lblChordReading, held.empty() ? m_selection : held);
+}
+
+// Before the input, the output or the device list changes: nothing of the thru may go on
+// sounding, and nothing held may outlast the keyboard it came from.
+void frmMain::endPlaying() {
+  m_thru.releaseAll();
+  m_held.clear();
+  m_playedSelection.reset();
+  if (m_heldDisplayTimer != nullptr) m_heldDisplayTimer->stop();
+  m_ui.keyboard->setHeldKeys({});
+  showChordReading(*m_ui.lblChordReading, m_selection);
+}
+
+void frmMain::closeInput() {
+  if (m_input == nullptr) return;
+  endPlaying();
+  m_input->setWakeUp({});
+  m_input->close();
+  m_input = nullptr;
+}
+
+}  // namespace tonalis
