@@ -7,12 +7,14 @@
 #include <QStyle>
 #include <memory>
 
+#include "app/input_choice.h"
 #include "app/quit_on_signals.h"
 #include "app/soundfont_choice.h"
 #include "main_window/frm_main.h"
 #include "main_window/qt_message_box.h"
 #include "main_window/qt_page_printer.h"
 #include "midi/sound_servers.h"
+#include "midi/system_midi_input.h"
 #include "midi/system_midi_output.h"
 #include "resources/app_icon.h"
 #include "splash/frm_splash.h"
@@ -33,6 +35,7 @@ int main(int argc, char* argv[]) {
   tonalis::QtPagePrinter printer;
   // Declared before the window: it outlives the window that closes it.
   std::unique_ptr<tonalis::midi::SystemMidiOutput> output;
+  std::unique_ptr<tonalis::midi::SystemMidiInput> input;
   std::unique_ptr<tonalis::frmMain> window;
   // Ctrl+C, kill or a closed terminal end the program as a closed window does, splash or not.
   const tonalis::QuitOnSignals quitOnSignals([&] {
@@ -45,6 +48,7 @@ int main(int argc, char* argv[]) {
   const auto buildWindow = [&] {
     if (window) return;
     window = std::make_unique<tonalis::frmMain>(*output, messages, printer);
+    window->useMidiInput(*input, tonalis::rememberedInputChoice());
     window->adjustSize();
     window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
                                      window->screen()->availableGeometry())
@@ -63,5 +67,6 @@ int main(int argc, char* argv[]) {
   // The splash comes first; the output's thread reads the devices and starts the built-in
   // synthesizer while it shows, so that the load step finds them ready.
   output = std::make_unique<tonalis::midi::SystemMidiOutput>(tonalis::chosenSoundFontSearch());
+  input = std::make_unique<tonalis::midi::SystemMidiInput>();
   return QApplication::exec();
 }
