@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
 class QFontMetrics;
 
@@ -15,5 +16,10 @@ inline constexpr int kDeviceEntryMaxWidth = 400;
 // both its client and its port part stay readable. The whole name belongs in the tooltip.
 QString deviceEntryText(const QString& name, const QFontMetrics& metrics,
                         int maxWidth = kDeviceEntryMaxWidth);
+
+// A name or message of the MIDI library, which speaks UTF-8.
+inline QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace tonalis

@@ -17,10 +17,6 @@ namespace {
 
 const QString kMidiMapperCaption = QStringLiteral("MIDI Mapper");
 
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The code alone tells a musician nothing; what it means follows on a line of its own, then
 // what the output knows about this failure.
 QString openFailureMessage(int code, const std::string& detail) {

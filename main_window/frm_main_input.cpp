@@ -23,10 +23,6 @@ namespace {
 
 constexpr int kFrameMilliseconds = 16;
 
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString inputFailureMessage(const std::string& port, int code) {
   QString message = QStringLiteral("Couldn't open the MIDI input \u201C%1\u201D, rc = %2")
                         .arg(fromUtf8(port))
