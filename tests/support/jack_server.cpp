@@ -31,17 +31,24 @@ constexpr auto kPollInterval = 20ms;
 
 void ignoreJackMessage(const char*) {}
 
-// Every test server has this name, which no user's server has. They run one at a time (see
-// waitForTurn), and a server that ends with clients still attached leaves its name registered
-// in JACK's shared memory; only a later server of the same name frees it. A new name for each
-// server would use up the few places there are after a couple of test runs.
+// Test servers take their names from a few of their own, which no user's server has. They run
+// one at a time (see waitForTurn), and a server that ends with clients still attached leaves its
+// name registered in JACK's shared memory; only a later server of the same name frees it, and
+// only while no process has the dead server's id (ids come round again on a busy machine). A new
+// name for each server would use up JACK's few places after a couple of test runs; a name that
+// is still taken moves the next server on to the next name.
 constexpr const char* kServerName = "tonalis-test-server";
+constexpr int kServerNames = 4;
+
+std::string serverName(int slot) {
+  return kServerName + std::string("-") + std::to_string(slot);
+}
 
 // The synchronisation files of the clients of an earlier server of the same name, which a
 // server that ended with clients attached leaves behind; a client of the same name on the
 // next server must not find them.
-void removeLeftoverClientFiles() {
-  const std::string prefix = "jack_sem." + std::to_string(getuid()) + "_" + kServerName + "_";
+void removeLeftoverClientFiles(const std::string& server) {
+  const std::string prefix = "jack_sem." + std::to_string(getuid()) + "_" + server + "_";
   std::error_code ignored;
   for (const auto& entry : std::filesystem::directory_iterator("/dev/shm", ignored)) {
     if (entry.path().filename().string().starts_with(prefix)) {
@@ -117,7 +124,7 @@ pid_t spawnJackd(const std::string& name, const std::filesystem::path& logFile) 
 
 }  // namespace
 
-JackServer::JackServer() : m_name(kServerName), m_logFile(uniqueLogFile()) {}
+JackServer::JackServer() : m_name(serverName(0)), m_logFile(uniqueLogFile()) {}
 
 JackServer::~JackServer() {
   stop();
@@ -131,17 +138,22 @@ std::optional<std::string> JackServer::start() {
   jack_set_error_function(&ignoreJackMessage);
   jack_set_info_function(&ignoreJackMessage);
   setenv("JACK_NO_START_SERVER", "1", 1);
-  setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
 
   m_turnLock = waitForTurn();
-  removeLeftoverClientFiles();
-  m_pid = spawnJackd(m_name, m_logFile);
-  if (m_pid < 0) return "could not fork for " + std::string(kJackd);
-  if (std::optional<std::string> failure = waitUntilAcceptingClients()) {
-    stop();
-    return failure;
+  std::optional<std::string> failure;
+  for (int slot = 0; slot < kServerNames; ++slot) {
+    m_name = serverName(slot);
+    setenv("JACK_DEFAULT_SERVER", m_name.c_str(), 1);
+    removeLeftoverClientFiles(m_name);
+    m_pid = spawnJackd(m_name, m_logFile);
+    if (m_pid < 0) return "could not fork for " + std::string(kJackd);
+    failure = waitUntilAcceptingClients();
+    if (!failure) return std::nullopt;
+    if (m_pid > 0) terminate();
+    if (failure->find("already active") == std::string::npos) break;
   }
-  return std::nullopt;
+  stop();
+  return failure;
 }
 
 std::optional<std::string> JackServer::waitUntilAcceptingClients() {
