@@ -6,7 +6,7 @@ FluidDriverFeed::FluidDriverFeed(fluid_settings_t* settings, fluid_synth_t* synt
     : m_settings(settings), m_synth(synth) {}
 
 bool FluidDriverFeed::start() {
-  if (!m_driver) m_driver.reset(new_fluid_audio_driver(m_settings, m_synth));
+  if (!m_driver) m_driver.reset(fluid().new_fluid_audio_driver(m_settings, m_synth));
   return m_driver != nullptr;
 }
 

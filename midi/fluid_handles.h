@@ -1,9 +1,9 @@
 // FluidSynth's C handles, owned.
 #pragma once
 
-#include <fluidsynth.h>
-
 #include <memory>
+
+#include "midi/fluid_library.h"
 
 namespace tonalis::midi {
 
@@ -11,13 +11,15 @@ template <auto Delete>
 struct FluidDeleter {
   template <class Handle>
   void operator()(Handle* handle) const {
-    Delete(handle);
+    (fluid().*Delete)(handle);
   }
 };
 
-using FluidSettingsPtr = std::unique_ptr<fluid_settings_t, FluidDeleter<&delete_fluid_settings>>;
-using FluidSynthPtr = std::unique_ptr<fluid_synth_t, FluidDeleter<&delete_fluid_synth>>;
+using FluidSettingsPtr =
+    std::unique_ptr<fluid_settings_t, FluidDeleter<&FluidLibrary::delete_fluid_settings>>;
+using FluidSynthPtr =
+    std::unique_ptr<fluid_synth_t, FluidDeleter<&FluidLibrary::delete_fluid_synth>>;
 using FluidAudioDriverPtr =
-    std::unique_ptr<fluid_audio_driver_t, FluidDeleter<&delete_fluid_audio_driver>>;
+    std::unique_ptr<fluid_audio_driver_t, FluidDeleter<&FluidLibrary::delete_fluid_audio_driver>>;
 
 }  // namespace tonalis::midi

@@ -1,11 +1,10 @@
 #include "midi/fluid_log.h"
 
-#include <fluidsynth.h>
-
 #include <mutex>
 #include <utility>
 
 #include "midi/diagnostics.h"
+#include "midi/fluid_library.h"
 
 namespace tonalis::midi {
 namespace {
@@ -32,11 +31,11 @@ void dropMessage(int, const char*, void*) {}
 void routeFluidLog() {
   static std::once_flag once;
   std::call_once(once, [] {
-    fluid_set_log_function(FLUID_PANIC, &logError, nullptr);
-    fluid_set_log_function(FLUID_ERR, &logError, nullptr);
-    fluid_set_log_function(FLUID_WARN, &dropMessage, nullptr);
-    fluid_set_log_function(FLUID_INFO, &dropMessage, nullptr);
-    fluid_set_log_function(FLUID_DBG, &dropMessage, nullptr);
+    fluid().fluid_set_log_function(FLUID_PANIC, &logError, nullptr);
+    fluid().fluid_set_log_function(FLUID_ERR, &logError, nullptr);
+    fluid().fluid_set_log_function(FLUID_WARN, &dropMessage, nullptr);
+    fluid().fluid_set_log_function(FLUID_INFO, &dropMessage, nullptr);
+    fluid().fluid_set_log_function(FLUID_DBG, &dropMessage, nullptr);
   });
 }
 

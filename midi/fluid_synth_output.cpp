@@ -35,7 +35,7 @@ constexpr auto kJackRetryPause = 100ms;
 
 std::vector<std::string> availableDrivers(fluid_settings_t* settings) {
   std::vector<std::string> drivers;
-  fluid_settings_foreach_option(
+  fluid().fluid_settings_foreach_option(
       settings, "audio.driver", &drivers, [](void* list, const char*, const char* option) {
         static_cast<std::vector<std::string>*>(list)->emplace_back(option);
       });
@@ -43,12 +43,12 @@ std::vector<std::string> availableDrivers(fluid_settings_t* settings) {
 }
 
 void configureAudio(fluid_settings_t* settings) {
-  fluid_settings_setstr(settings, "audio.jack.id", kClientName);
-  fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-  fluid_settings_setint(settings, "audio.period-size", kPeriodFrames);
-  fluid_settings_setint(settings, "audio.periods", kPeriods);
+  fluid().fluid_settings_setstr(settings, "audio.jack.id", kClientName);
+  fluid().fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
+  fluid().fluid_settings_setint(settings, "audio.period-size", kPeriodFrames);
+  fluid().fluid_settings_setint(settings, "audio.periods", kPeriods);
   // Asks PulseAudio to buffer no more than the periods above, on its side included.
-  fluid_settings_setint(settings, "audio.pulseaudio.adjust-latency", 1);
+  fluid().fluid_settings_setint(settings, "audio.pulseaudio.adjust-latency", 1);
 }
 
 bool startFeed(FluidDriverFeed& feed, std::string_view driver) {
@@ -83,7 +83,7 @@ Opened<FluidSynthOutput> FluidSynthOutput::open(const SoundFontSearch& search) {
   FluidErrorCapture errors;
   for (const std::string_view name : kDriverOrder) {
     if (std::ranges::find(available, name) == available.end()) continue;
-    fluid_settings_setstr(settings, "audio.driver", std::string(name).c_str());
+    fluid().fluid_settings_setstr(settings, "audio.driver", std::string(name).c_str());
     auto feed = std::make_unique<FluidDriverFeed>(settings, synthesizer.value->synth());
     if (startFeed(*feed, name)) {
       return {std::unique_ptr<FluidSynthOutput>(

@@ -18,22 +18,22 @@ int play(fluid_synth_t* synth, const ChannelMessage& message) {
   switch (message.kind()) {
     case status::kNoteOn:
       if (message.data2() > 0)
-        return fluid_synth_noteon(synth, channel, message.data1(), message.data2());
+        return fluid().fluid_synth_noteon(synth, channel, message.data1(), message.data2());
       [[fallthrough]];  // a note-on with velocity 0 is a note-off
     case status::kNoteOff:
       // FluidSynth fails a note-off when the note no longer sounds, which is no error here.
-      fluid_synth_noteoff(synth, channel, message.data1());
+      fluid().fluid_synth_noteoff(synth, channel, message.data1());
       return FLUID_OK;
     case status::kPolyPressure:
-      return fluid_synth_key_pressure(synth, channel, message.data1(), message.data2());
+      return fluid().fluid_synth_key_pressure(synth, channel, message.data1(), message.data2());
     case status::kControlChange:
-      return fluid_synth_cc(synth, channel, message.data1(), message.data2());
+      return fluid().fluid_synth_cc(synth, channel, message.data1(), message.data2());
     case status::kProgramChange:
-      return fluid_synth_program_change(synth, channel, message.data1());
+      return fluid().fluid_synth_program_change(synth, channel, message.data1());
     case status::kChannelPressure:
-      return fluid_synth_channel_pressure(synth, channel, message.data1());
+      return fluid().fluid_synth_channel_pressure(synth, channel, message.data1());
     case status::kPitchBend:
-      return fluid_synth_pitch_bend(synth, channel, pitchBendValue(message));
+      return fluid().fluid_synth_pitch_bend(synth, channel, pitchBendValue(message));
     default:
       return FLUID_FAILED;
   }
@@ -48,13 +48,15 @@ FluidSynthesizer::FluidSynthesizer(FluidSettingsPtr settings, FluidSynthPtr synt
 Opened<FluidSynthesizer> FluidSynthesizer::create(const SoundFontSearch& search) {
   const std::vector<std::filesystem::path> candidates = soundFontCandidates(search);
   if (candidates.empty()) return Opened<FluidSynthesizer>::failure(kNoSoundFont);
+  const LoadedFluidLibrary& library = loadFluidLibrary();
+  if (!library.loaded()) return Opened<FluidSynthesizer>::failure(kNoDriver, library.error);
 
   FluidErrorCapture errors;
-  FluidSettingsPtr settings(new_fluid_settings());
+  FluidSettingsPtr settings(fluid().new_fluid_settings());
   if (!settings) return Opened<FluidSynthesizer>::failure(kNoMemory);
   // Only the samples of the instruments in use are kept in memory, not the whole soundfont.
-  fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
-  FluidSynthPtr synth(new_fluid_synth(settings.get()));
+  fluid().fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
+  FluidSynthPtr synth(fluid().new_fluid_synth(settings.get()));
   if (!synth) {
     errors.reportKept();
     return Opened<FluidSynthesizer>::failure(kNoDriver);
@@ -63,13 +65,13 @@ Opened<FluidSynthesizer> FluidSynthesizer::create(const SoundFontSearch& search)
   std::string firstFailure;
   for (const std::filesystem::path& candidate : candidates) {
     // Checked first: handing FluidSynth a file of another kind makes its loaders print.
-    if (!fluid_is_soundfont(candidate.c_str())) {
+    if (!fluid().fluid_is_soundfont(candidate.c_str())) {
       errors.keep("not a SoundFont file: " + candidate.string());
       if (firstFailure.empty()) firstFailure = candidate.string() + ": not a SoundFont file";
       continue;
     }
     const std::size_t mark = errors.errorCount();
-    if (fluid_synth_sfload(synth.get(), candidate.c_str(), 1) != FLUID_FAILED) {
+    if (fluid().fluid_synth_sfload(synth.get(), candidate.c_str(), 1) != FLUID_FAILED) {
       return {std::unique_ptr<FluidSynthesizer>(
           new FluidSynthesizer(std::move(settings), std::move(synth), candidate))};
     }
@@ -90,19 +92,19 @@ int FluidSynthesizer::send(const ChannelMessage& message) {
 
 std::vector<float> FluidSynthesizer::render(int frames) {
   std::vector<float> sound(static_cast<std::size_t>(frames) * kStereo);
-  fluid_synth_write_float(m_synth.get(), frames, sound.data(), 0, kStereo, sound.data(), 1,
-                          kStereo);
+  fluid().fluid_synth_write_float(m_synth.get(), frames, sound.data(), 0, kStereo, sound.data(), 1,
+                                  kStereo);
   return sound;
 }
 
 double FluidSynthesizer::sampleRate() const {
   double rate = 0;
-  fluid_settings_getnum(m_settings.get(), "synth.sample-rate", &rate);
+  fluid().fluid_settings_getnum(m_settings.get(), "synth.sample-rate", &rate);
   return rate;
 }
 
 bool FluidSynthesizer::sounding() const {
-  return fluid_synth_get_active_voice_count(m_synth.get()) > 0;
+  return fluid().fluid_synth_get_active_voice_count(m_synth.get()) > 0;
 }
 
 }  // namespace tonalis::midi
