@@ -9,6 +9,12 @@ namespace {
 
 constexpr int kStereo = 2;
 
+// Each voice the synthesizer can sound holds about 8 KiB from the start, so its default of 256
+// would keep 2 MiB more than 64 do. 64 voices sound 32 stereo notes at once with their
+// release tails, far beyond a five-note chord, and hold up under a pianist's sustain pedal;
+// General MIDI asks for 24. Past them the synthesizer ends the oldest, quietest voice first.
+constexpr int kVoices = 64;
+
 int pitchBendValue(const ChannelMessage& message) {
   return message.data1() | message.data2() << 7;
 }
@@ -56,6 +62,7 @@ Opened<FluidSynthesizer> FluidSynthesizer::create(const SoundFontSearch& search)
   if (!settings) return Opened<FluidSynthesizer>::failure(kNoMemory);
   // Only the samples of the instruments in use are kept in memory, not the whole soundfont.
   fluid().fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
+  fluid().fluid_settings_setint(settings.get(), "synth.polyphony", kVoices);
   FluidSynthPtr synth(fluid().new_fluid_synth(settings.get()));
   if (!synth) {
     errors.reportKept();
