@@ -43,10 +43,18 @@ int main(int argc, char* argv[]) {
     QApplication::quit();
   });
 
+  // The output's thread reads the devices and starts the built-in synthesizer while the
+  // splash shows, so that the load step finds them ready. Started once the splash is painted:
+  // loading the synthesizer would otherwise take the processor from the first paint.
+  const auto startMidi = [&] {
+    output = std::make_unique<tonalis::midi::SystemMidiOutput>(tonalis::chosenSoundFontSearch());
+    input = std::make_unique<tonalis::midi::SystemMidiInput>();
+  };
   // The main window's controls, placed before it is shown so that it opens centred instead of
   // jumping there. Built while the splash shows, so that its 1.5 s end with only the load step.
   const auto buildWindow = [&] {
     if (window) return;
+    startMidi();
     window = std::make_unique<tonalis::frmMain>(*output, messages, printer);
     window->useMidiInput(*input, tonalis::rememberedInputChoice());
     window->adjustSize();
@@ -54,19 +62,20 @@ int main(int argc, char* argv[]) {
                                      window->screen()->availableGeometry())
                      .topLeft());
   };
-  tonalis::frmSplash splash(
+  std::unique_ptr<tonalis::frmSplash> splash;
+  splash = std::make_unique<tonalis::frmSplash>(
       [&] {
         buildWindow();
         // A box shown by the load step (a device that will not open) stands over the splash.
         window->load();
         messages.setParent(window.get());
       },
-      [&] { window->show(); });
-  QObject::connect(&splash, &tonalis::frmSplash::shownOnScreen, buildWindow);
-  splash.show();
-  // The splash comes first; the output's thread reads the devices and starts the built-in
-  // synthesizer while it shows, so that the load step finds them ready.
-  output = std::make_unique<tonalis::midi::SystemMidiOutput>(tonalis::chosenSoundFontSearch());
-  input = std::make_unique<tonalis::midi::SystemMidiInput>();
+      [&] {
+        window->show();
+        // Its window buffer and fonts are not needed again; it is still handing over.
+        splash.release()->deleteLater();
+      });
+  QObject::connect(splash.get(), &tonalis::frmSplash::shownOnScreen, buildWindow);
+  splash->show();
   return QApplication::exec();
 }
