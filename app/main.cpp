@@ -18,6 +18,7 @@
 #include "midi/system_midi_output.h"
 #include "resources/app_icon.h"
 #include "splash/frm_splash.h"
+#include "splash/splash_snapshot.h"
 
 int main(int argc, char* argv[]) {
   // One heap for all threads: the output's thread, the synthesizer's and the sound server's
@@ -62,6 +63,9 @@ int main(int argc, char* argv[]) {
                                      window->screen()->availableGeometry())
                      .topLeft());
   };
+  // What the splash looked like at the last start: shown before its fonts are loaded.
+  const tonalis::SplashSnapshot snapshot(tonalis::splashSnapshotFile(),
+                                         tonalis::splashSnapshotKey());
   std::unique_ptr<tonalis::frmSplash> splash;
   splash = std::make_unique<tonalis::frmSplash>(
       [&] {
@@ -74,7 +78,8 @@ int main(int argc, char* argv[]) {
         window->show();
         // Its window buffer and fonts are not needed again; it is still handing over.
         splash.release()->deleteLater();
-      });
+      },
+      &snapshot);
   QObject::connect(splash.get(), &tonalis::frmSplash::shownOnScreen, buildWindow);
   splash->show();
   return QApplication::exec();

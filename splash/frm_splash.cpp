@@ -1,22 +1,39 @@
 #include "splash/frm_splash.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <utility>
 
+#include "splash/splash_layout.h"
+#include "splash/splash_snapshot.h"
 #include "splash/startup_trace.h"
 
 namespace tonalis {
 
+namespace {
+bool samePixels(const QPixmap& a, const QPixmap& b) {
+  return a.size() == b.size() && a.toImage().convertToFormat(QImage::Format_RGB32) ==
+                                     b.toImage().convertToFormat(QImage::Format_RGB32);
+}
+}  // namespace
+
 frmSplash::frmSplash(std::function<void()> loadMain, std::function<void()> showMain,
-                     QWidget* parent)
+                     const SplashSnapshot* snapshot, QWidget* parent)
     : QFrame(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_loadMain(std::move(loadMain)),
-      m_showMain(std::move(showMain)) {
+      m_showMain(std::move(showMain)),
+      m_snapshot(snapshot) {
   traceStartupIfAsked();
-  buildControls();
+  const QPixmap picture = m_snapshot != nullptr ? m_snapshot->load() : QPixmap();
+  if (picture.deviceIndependentSize().toSize() == splash::toPixels(splash::kWindow).size()) {
+    showSnapshot(picture);
+  } else {
+    buildControls();
+  }
 
   // Without a title bar the window manager draws no border, so the window draws its own.
   setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -51,7 +68,31 @@ void frmSplash::paintEvent(QPaintEvent* event) {
   if (m_painted) return;
   m_painted = true;
   // Queued, so that the paint reaches the screen first.
+  QTimer::singleShot(0, this, &frmSplash::afterFirstPaint);
   QTimer::singleShot(0, this, &frmSplash::shownOnScreen);
+}
+
+void frmSplash::showSnapshot(const QPixmap& picture) {
+  setFixedSize(splash::toPixels(splash::kWindow).size());
+  m_snapshotShown = new QLabel(this);
+  m_snapshotShown->setObjectName(QStringLiteral("imgSnapshot"));
+  m_snapshotShown->setGeometry(rect());
+  m_snapshotShown->setPixmap(picture);
+}
+
+void frmSplash::afterFirstPaint() {
+  if (m_snapshot == nullptr) return;
+  if (m_snapshotShown == nullptr) {
+    m_snapshot->save(grab());
+    return;
+  }
+  // Built over the picture, so the labels appear in the same paint that drops it.
+  buildControls();
+  m_snapshotShown->hide();
+  const QPixmap controls = grab();
+  if (!samePixels(controls, m_snapshotShown->pixmap())) m_snapshot->save(controls);
+  delete m_snapshotShown;
+  m_snapshotShown = nullptr;
 }
 
 void frmSplash::handOver() {

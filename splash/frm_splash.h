@@ -5,9 +5,12 @@
 #include <QFrame>
 #include <functional>
 
+class QLabel;
 class QTimer;
 
 namespace tonalis {
+
+class SplashSnapshot;
 
 class frmSplash : public QFrame {
   Q_OBJECT
@@ -19,8 +22,12 @@ class frmSplash : public QFrame {
   // The splash knows nothing of the main window: it calls loadMain() while still on screen,
   // closes itself, then calls showMain(). This happens once, kShowMilliseconds after the
   // splash is first shown.
+  //
+  // With a `snapshot` (which must outlive the splash), a picture of the splash stored there by
+  // an earlier start is shown first and the controls are built over it once it is on screen;
+  // the stored picture is renewed whenever the controls no longer look like it.
   frmSplash(std::function<void()> loadMain, std::function<void()> showMain,
-            QWidget* parent = nullptr);
+            const SplashSnapshot* snapshot = nullptr, QWidget* parent = nullptr);
 
  signals:
   // Once, after the splash is first painted: from then on work done while it shows no longer
@@ -33,10 +40,15 @@ class frmSplash : public QFrame {
 
  private:
   void buildControls();
+  void showSnapshot(const QPixmap& picture);
+  void afterFirstPaint();
   void handOver();
 
   std::function<void()> m_loadMain;
   std::function<void()> m_showMain;
+  const SplashSnapshot* m_snapshot;
+  // The stored picture, until the controls are built over it.
+  QLabel* m_snapshotShown = nullptr;
   QTimer* m_timer = nullptr;
   bool m_handedOver = false;
   bool m_painted = false;

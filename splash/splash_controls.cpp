@@ -92,6 +92,8 @@ void frmSplash::buildControls() {
       addLabel(frame, QStringLiteral("lblCopyright"), kCopyright, arial(9.75), splash::kCopyright));
   fitKeepingLeft(
       addLabel(frame, QStringLiteral("lblCompany"), kMaker, arial(9.75), splash::kCompany));
+  // Built after the splash is on screen when a stored picture of it was shown first.
+  frame->show();
 }
 
 }  // namespace tonalis

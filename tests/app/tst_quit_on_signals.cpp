@@ -5,6 +5,7 @@
 #include <signal.h>
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QTest>
 #include <algorithm>
@@ -71,9 +72,12 @@ class PrivateXServer {
   QString m_display;
 };
 
-// The program on `display`, with the JACK server this process made its default.
+// The program on `display`, with the JACK server this process made its default. What it keeps
+// between starts (the splash's picture) goes to a folder of its own, not the user's cache.
 void startProgram(QProcess& program, const QString& display) {
+  static const QTemporaryDir cache;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
   environment.insert(QStringLiteral("DISPLAY"), display);
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   program.setProcessEnvironment(environment);

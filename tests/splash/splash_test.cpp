@@ -1,20 +1,42 @@
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "resources/app_icon.h"
 #include "splash/frm_splash.h"
+#include "splash/splash_snapshot.h"
 
 using tonalis::frmSplash;
+using tonalis::SplashSnapshot;
 
 namespace {
 QRect geometryOf(const frmSplash& splash, const QString& name) {
   const auto* widget = splash.findChild<QWidget*>(name);
   return widget != nullptr ? widget->geometry() : QRect();
+}
+
+QImage pixelsOf(const QPixmap& picture) {
+  return picture.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+ino_t fileNumber(const QString& file) {
+  struct stat status {};
+  return stat(QFile::encodeName(file).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
+// Shows `splash` until it has been painted and has dealt with its stored picture.
+bool showUntilOnScreen(frmSplash& splash) {
+  QSignalSpy onScreen(&splash, &frmSplash::shownOnScreen);
+  splash.show();
+  return onScreen.wait(5000);
 }
 }  // namespace
 
@@ -29,6 +51,9 @@ class SplashTest : public QObject {
   void windowIsFramelessAndCentred();
   void logoShowsTheIcon();
   void handsOverOnceAfterTheTimer();
+  void storesWhatItLooksLikeOnceOnScreen();
+  void showsTheStoredPictureFirstThenBuildsItsControls();
+  void renewsAStoredPictureThatNoLongerMatches();
 };
 
 void SplashTest::fixedGeometry_data() {
@@ -143,6 +168,81 @@ void SplashTest::handsOverOnceAfterTheTimer() {
   timer->start(0);
   QVERIFY(ticks.wait(5000));
   QCOMPARE(steps.size(), 2);
+}
+
+void SplashTest::storesWhatItLooksLikeOnceOnScreen() {
+  const QTemporaryDir directory;
+  const QString file = directory.filePath(QStringLiteral("cache/Tonalis/splash.png"));
+  const SplashSnapshot snapshot(file, QStringLiteral("this screen"));
+  QVERIFY(snapshot.load().isNull());
+
+  frmSplash splash({}, {}, &snapshot);
+  // Nothing stored: the controls are there from the start.
+  QVERIFY(splash.findChild<QLabel*>("lblProductName") != nullptr);
+  QVERIFY(splash.findChild<QLabel*>("imgSnapshot") == nullptr);
+  QVERIFY(showUntilOnScreen(splash));
+
+  const QPixmap stored = snapshot.load();
+  QVERIFY(!stored.isNull());
+  QCOMPARE(pixelsOf(stored), pixelsOf(splash.grab()));
+  // Another version or screen scale never sees it.
+  QVERIFY(SplashSnapshot(file, QStringLiteral("another screen")).load().isNull());
+}
+
+void SplashTest::showsTheStoredPictureFirstThenBuildsItsControls() {
+  const QTemporaryDir directory;
+  const QString file = directory.filePath(QStringLiteral("splash.png"));
+  const SplashSnapshot snapshot(file, QStringLiteral("this screen"));
+  QPixmap drawn;
+  {
+    frmSplash first({}, {}, &snapshot);
+    QVERIFY(showUntilOnScreen(first));
+    drawn = first.grab();
+  }
+  // A stored picture is replaced by a new file, never written over.
+  const ino_t storedFile = fileNumber(file);
+  QVERIFY(storedFile != 0);
+
+  frmSplash splash({}, {}, &snapshot);
+  QCOMPARE(splash.size(), QSize(492, 283));
+  QVERIFY(splash.findChild<QLabel*>("lblProductName") == nullptr);
+  const auto* picture = splash.findChild<QLabel*>("imgSnapshot");
+  QVERIFY(picture != nullptr);
+  QCOMPARE(picture->geometry(), QRect(0, 0, 492, 283));
+  QCOMPARE(pixelsOf(picture->pixmap()), pixelsOf(drawn));
+
+  QVERIFY(showUntilOnScreen(splash));
+  QVERIFY(splash.findChild<QLabel*>("imgSnapshot") == nullptr);
+  const auto* name = splash.findChild<QLabel*>("lblProductName");
+  QVERIFY(name != nullptr);
+  QVERIFY(name->isVisible());
+  QCOMPARE(name->text(), QStringLiteral("Tonalis"));
+  QCOMPARE(geometryOf(splash, "lblProductName"), QRect(168, 72, 247, 99));
+  QCOMPARE(pixelsOf(splash.grab()), pixelsOf(drawn));
+  // The picture still matched, so it was not written again.
+  QCOMPARE(fileNumber(file), storedFile);
+}
+
+void SplashTest::renewsAStoredPictureThatNoLongerMatches() {
+  const QTemporaryDir directory;
+  const SplashSnapshot snapshot(directory.filePath(QStringLiteral("splash.png")),
+                                QStringLiteral("this screen"));
+  // As if the fonts had changed since it was taken.
+  QPixmap stale(492, 283);
+  stale.fill(Qt::red);
+  QVERIFY(snapshot.save(stale));
+
+  frmSplash splash({}, {}, &snapshot);
+  QVERIFY(splash.findChild<QLabel*>("imgSnapshot") != nullptr);
+  QVERIFY(showUntilOnScreen(splash));
+  QVERIFY(splash.findChild<QLabel*>("imgSnapshot") == nullptr);
+  QCOMPARE(pixelsOf(snapshot.load()), pixelsOf(splash.grab()));
+
+  // A picture of another size (the layout changed) is not shown at all.
+  QVERIFY(snapshot.save(QPixmap(100, 50)));
+  const frmSplash resized({}, {}, &snapshot);
+  QVERIFY(resized.findChild<QLabel*>("imgSnapshot") == nullptr);
+  QVERIFY(resized.findChild<QLabel*>("lblProductName") != nullptr);
 }
 
 QTEST_MAIN(SplashTest)
