@@ -9,7 +9,8 @@
 # same again after played notes.
 #
 # Usage: scripts/desktop_bench.sh [build dir]     (default build/release)
-# Fewer or more runs: DESKTOP_STARTUP_RUNS (default 7), DESKTOP_RUNS (default 2, the runs
+# Fewer or more runs: DESKTOP_STARTUP_RUNS (default 15), DESKTOP_FIRST_RUNS (default 3, starts
+# with no picture of the splash kept from an earlier start), DESKTOP_RUNS (default 2, the runs
 # that also measure memory and idle load), DESKTOP_IDLE_SECONDS (default 20),
 # DESKTOP_NOTES (default 200), DESKTOP_SERVERS (default "pulseaudio jack none"; "none" runs
 # without a sound server and takes only the splash's first paint).
@@ -19,7 +20,8 @@ build=${1:-build/release}
 program="$build/app/tonalis"
 restart_probe="$build/bench/synth_restart_probe"
 bare_window="$build/bench/bare_window_probe"
-startup_runs=${DESKTOP_STARTUP_RUNS:-7}
+startup_runs=${DESKTOP_STARTUP_RUNS:-15}
+first_runs=${DESKTOP_FIRST_RUNS:-3}
 full_runs=${DESKTOP_RUNS:-2}
 idle_seconds=${DESKTOP_IDLE_SECONDS:-20}
 notes=${DESKTOP_NOTES:-200}
@@ -83,6 +85,8 @@ xvfb_pid=$!
 wait_for_line "$work/display" '[0-9]' 10 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -1 "$work/display")"
 export XDG_RUNTIME_DIR="$work/run"
+# The program keeps a picture of its splash here between starts.
+export XDG_CACHE_HOME="$work/cache"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
@@ -215,18 +219,25 @@ run_bare_window() {
     >>"$results"
 }
 
-# One start of the program; appends to $results. With "full", also memory and idle load.
+# One start of the program; appends to $results. With "full", also memory and idle load; with
+# "first", a start with no picture of the splash kept from an earlier one.
 # Without a sound server the built-in synthesizer cannot start and the load step's message
 # box waits for the user, so there only the splash's first paint is taken.
 run_program() {
-  local server=$1 mode=$2 log="$work/program.log" pid trace
+  local server=$1 mode=$2 log="$work/program.log" pid trace kind=startup
+  if [ "$mode" = first ]; then
+    rm -rf "$XDG_CACHE_HOME"
+    kind=first
+  fi
   TONALIS_STARTUP_TRACE=1 "$program" 2>"$log" &
   pid=$!
   program_pid=$pid
   if [ "$server" = none ]; then
     wait_for_line "$log" 'painted tonalis::frmSplash' 20 ||
       fail "the splash did not appear (no sound server): $(tail -5 "$log")"
-    echo "$server startup $(awk '$1 == "tonalis-trace" && $4 == "tonalis::frmSplash" { print $2; exit }' "$log")" >>"$results"
+    echo "$server $kind $(awk '$1 == "tonalis-trace" && $4 == "tonalis::frmSplash" { print $2; exit }' "$log")" >>"$results"
+    # Time to keep the splash's picture, which it does once it is on screen.
+    sleep 0.5
     stop_process "$pid"
     program_pid=""
     return 0
@@ -237,7 +248,7 @@ run_program() {
     END { sp = t["painted tonalis::frmSplash"]; sh = t["hidden tonalis::frmSplash"]
           mp = t["painted tonalis::frmMain"]
           printf "%s %s %.1f %.1f\n", sp, mp, sh - sp, mp - sh }' "$log")
-  echo "$server startup $trace" >>"$results"
+  echo "$server $kind $trace" >>"$results"
 
   if [ "$mode" = full ]; then
     sleep 3
@@ -268,7 +279,8 @@ report() {
   local server=$1 baseline=$2 kind
   echo "desktop $server: start-up over $((startup_runs + runs)) runs (ms since process start)"
   echo "  splash painted         $(figure "$server" startup 1)" \
-    "(a bare Qt window: $(figure "$server" bare 1))"
+    "(a bare Qt window: $(figure "$server" bare 1);" \
+    "over $first_runs first starts, with no picture of it kept: $(figure "$server" first 1))"
   [ "$server" != none ] || return 0
   echo "  main window painted    $(figure "$server" startup 2)"
   echo "  splash on screen       $(figure "$server" startup 3)"
@@ -295,7 +307,7 @@ report() {
   fi
 }
 
-echo "Desktop: Xvfb $DISPLAY, $(nproc) cores"
+echo "Desktop: a private Xvfb display ($DISPLAY, started here), $(nproc) cores"
 results="$work/results"
 : >"$results"
 for server in $servers; do
@@ -307,6 +319,7 @@ for server in $servers; do
   esac
   sleep 1
   baseline=$([ -z "$server_pid" ] || server_alone 5)
+  for _ in $(seq "$first_runs"); do run_program "$server" first; done
   for _ in $(seq "$startup_runs"); do
     run_bare_window "$server"
     run_program "$server" startup
