@@ -5,8 +5,8 @@
 #include <signal.h>
 
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
