@@ -128,6 +128,7 @@ JackServer::JackServer() : m_name(serverName(0)), m_logFile(uniqueLogFile()) {}
 
 JackServer::~JackServer() {
   stop();
+  if (m_turnLock >= 0) ::close(m_turnLock);
   std::error_code ignored;
   std::filesystem::remove(m_logFile, ignored);
 }
@@ -139,7 +140,7 @@ std::optional<std::string> JackServer::start() {
   jack_set_info_function(&ignoreJackMessage);
   setenv("JACK_NO_START_SERVER", "1", 1);
 
-  m_turnLock = waitForTurn();
+  if (m_turnLock < 0) m_turnLock = waitForTurn();
   std::optional<std::string> failure;
   for (int slot = 0; slot < kServerNames; ++slot) {
     m_name = serverName(slot);
@@ -177,8 +178,6 @@ std::optional<std::string> JackServer::waitUntilAcceptingClients() {
 
 void JackServer::stop() {
   if (m_pid > 0) terminate();
-  if (m_turnLock >= 0) ::close(m_turnLock);
-  m_turnLock = -1;
 }
 
 void JackServer::terminate() {

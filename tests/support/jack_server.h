@@ -22,9 +22,11 @@ namespace tonalis::test {
 
 // Runs `jackd`, under the name all test servers share, for as long as the object lives.
 //
-// Servers of different test processes take turns (a lock file held from start() to stop()):
-// JACK names a client's socket after the client alone, not its server, so two clients of
-// the same name ("Tonalis", say) in two test processes would break each other.
+// Servers of different test processes take turns (a lock file held from the first start()
+// until the object goes): JACK names a client's socket after the client alone, not its server,
+// so two clients of the same name ("Tonalis", say) in two test processes would break each
+// other. A test that stops its server and starts it again keeps its turn meanwhile, so its
+// program's clients never reach another test's server of the same name.
 class JackServer {
  public:
   JackServer();
@@ -36,7 +38,8 @@ class JackServer {
   // (JACK_DEFAULT_SERVER), so call it before any JACK client of the process opens.
   // Returns once the server accepts clients; on failure, says why.
   std::optional<std::string> start();
-  // Stops the server and waits until it has gone. Safe to call when it is not running.
+  // Stops the server and waits until it has gone, keeping the turn. Safe to call when it is
+  // not running.
   void stop();
 
   // What the server printed so far, for failure messages.
