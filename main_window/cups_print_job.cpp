@@ -1,9 +1,10 @@
 #include "main_window/cups_print_job.h"
 
 #include <cups/cups.h>
-#include <dlfcn.h>
 
 #include <memory>
+
+#include "loader/shared_library.h"
 
 namespace tonalis {
 namespace {
@@ -20,25 +21,14 @@ struct CupsLibrary {
   std::string error;
 };
 
-template <class Function>
-void bind(void* library, const char* name, Function& function, std::string& error) {
-  function = reinterpret_cast<Function>(dlsym(library, name));
-  if (function == nullptr && error.empty())
-    error = std::string(TONALIS_CUPS_SONAME " has no ") + name;
-}
-
 CupsLibrary load() {
+  SharedLibrary library(TONALIS_CUPS_SONAME);
   CupsLibrary cups;
-  // Kept for the life of the program, local so that its names stay out of the program's.
-  void* const library = dlopen(TONALIS_CUPS_SONAME, RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) {
-    cups.error = dlerror();
-    return cups;
-  }
-  bind(library, "cupsGetNamedDest", cups.getNamedDest, cups.error);
-  bind(library, "cupsFreeDests", cups.freeDests, cups.error);
-  bind(library, "cupsPrintFile2", cups.printFile2, cups.error);
-  bind(library, "cupsLastErrorString", cups.lastErrorString, cups.error);
+  library.bind("cupsGetNamedDest", cups.getNamedDest);
+  library.bind("cupsFreeDests", cups.freeDests);
+  library.bind("cupsPrintFile2", cups.printFile2);
+  library.bind("cupsLastErrorString", cups.lastErrorString);
+  cups.error = library.error();
   return cups;
 }
 
