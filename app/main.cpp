@@ -8,11 +8,11 @@
 #include <memory>
 
 #include "app/input_choice.h"
+#include "app/loaded_page_printer.h"
 #include "app/quit_on_signals.h"
 #include "app/soundfont_choice.h"
 #include "main_window/frm_main.h"
 #include "main_window/qt_message_box.h"
-#include "main_window/qt_page_printer.h"
 #include "midi/sound_servers.h"
 #include "midi/system_midi_input.h"
 #include "midi/system_midi_output.h"
@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(tonalis::appIcon());
 
   tonalis::QtMessageBox messages;
-  tonalis::QtPagePrinter printer;
+  tonalis::LoadedPagePrinter printer(tonalis::printingModuleFolders());
   // Declared before the window: it outlives the window that closes it.
   std::unique_ptr<tonalis::midi::SystemMidiOutput> output;
   std::unique_ptr<tonalis::midi::SystemMidiInput> input;

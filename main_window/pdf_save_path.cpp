@@ -1,6 +1,7 @@
 #include "main_window/pdf_save_path.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -20,6 +21,12 @@ PdfFolders pdfFoldersHere() {
       .documents = QFileInfo(documents).isDir() ? documents : QString(),
       .current = QDir::currentPath(),
   };
+}
+
+QString askForPdfFile(QWidget* parent) {
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Chart as PDF"),
+                                      proposedPdfPath(pdfFoldersHere()),
+                                      QStringLiteral("PDF files (*.pdf)"));
 }
 
 }  // namespace tonalis

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace tonalis {
 
 struct PdfFolders {
@@ -19,5 +21,9 @@ QString proposedPdfPath(const PdfFolders& folders);
 
 // The folders of the running program.
 PdfFolders pdfFoldersHere();
+
+// Asks the user where to save the chart as a PDF file, proposing proposedPdfPath(); empty when
+// the user cancels. `parent` owns the dialog and may be null.
+QString askForPdfFile(QWidget* parent);
 
 }  // namespace tonalis

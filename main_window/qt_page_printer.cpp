@@ -1,7 +1,6 @@
 #include "main_window/qt_page_printer.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
@@ -50,9 +49,7 @@ std::optional<QString> QtPagePrinter::print(const QImage& page) {
 }
 
 QString QtPagePrinter::choosePdfFile() {
-  return QFileDialog::getSaveFileName(m_dialogParent, QStringLiteral("Save Chart as PDF"),
-                                      proposedPdfPath(pdfFoldersHere()),
-                                      QStringLiteral("PDF files (*.pdf)"));
+  return askForPdfFile(m_dialogParent);
 }
 
 std::optional<QString> QtPagePrinter::savePdf(const QImage& page, const QString& path) {

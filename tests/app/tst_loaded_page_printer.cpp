@@ -1,0 +1,62 @@
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/loaded_page_printer.h"
+
+using tonalis::LoadedPagePrinter;
+
+namespace {
+
+// Whether Qt's printing library is mapped into this process.
+bool printingLoaded() {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6PrintSupport");
+}
+
+QImage chart() {
+  QImage page(300, 200, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  return page;
+}
+
+}  // namespace
+
+class TstLoadedPagePrinter : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Qt's printing comes with the module at the first page, not with the program.
+  void loadsPrintingAtTheFirstPage() {
+    QVERIFY(!printingLoaded());
+    LoadedPagePrinter printer({QStringLiteral("/nonexistent"), QStringLiteral(MODULE_FOLDER)});
+    QVERIFY(!printingLoaded());
+
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
+    QCOMPARE(printer.savePdf(chart(), pdf), std::nullopt);
+    QVERIFY(printingLoaded());
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    // The same module serves every later page.
+    const QString again = folder.filePath(QStringLiteral("again.pdf"));
+    QCOMPARE(printer.savePdf(chart(), again), std::nullopt);
+    QVERIFY(QFile::exists(again));
+  }
+
+  void aMissingModuleIsSaidForEachPage() {
+    LoadedPagePrinter printer({QStringLiteral("/nonexistent")});
+    const QString reason = QStringLiteral("libtonalis-printing.so is not in /nonexistent.");
+    QCOMPARE(printer.print(chart()), QStringLiteral("Printing is not available: ") + reason);
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
+    QCOMPARE(printer.savePdf(chart(), pdf),
+             QStringLiteral("Saving as PDF is not available: ") + reason);
+    QVERIFY(!QFile::exists(pdf));
+  }
+};
+
+QTEST_MAIN(TstLoadedPagePrinter)
+#include "tst_loaded_page_printer.moc"
