@@ -99,7 +99,6 @@ class frmMain : public QMainWindow {
   void takeMidiEvents();
   void handleMidiEvent(const midi::MidiEvent& event);
   void showDeviceList();
-  void showDeviceEntry(QAction& entry, const QString& deviceName);
   void outputOpened(int code, const std::string& failureDetail);
   void chosenDeviceLost();
   void waitForOutput(const std::function<bool()>& done);

@@ -8,8 +8,7 @@
 
 #include "main_window/device_entry_text.h"
 #include "main_window/frm_main.h"
-#include "main_window/placement.h"
-#include "midi/result_meaning.h"
+#include "main_window/port_menu.h"
 
 namespace tonalis {
 
@@ -17,12 +16,10 @@ namespace {
 
 const QString kMidiMapperCaption = QStringLiteral("MIDI Mapper");
 
-// The code alone tells a musician nothing; what it means follows on a line of its own, then
-// what the output knows about this failure.
+// What the code means follows it, then what the output knows about this failure.
 QString openFailureMessage(int code, const std::string& detail) {
-  QString message = QStringLiteral("Couldn't open midi out, rc = ") + QString::number(code);
-  const std::string_view meaning = midi::resultMeaning(code);
-  if (!meaning.empty()) message += QStringLiteral("\n\n") + fromUtf8(meaning);
+  QString message =
+      withMeaning(QStringLiteral("Couldn't open midi out, rc = ") + QString::number(code), code);
   if (!detail.empty()) message += QStringLiteral("\n\n") + QString::fromStdString(detail);
   return message;
 }
@@ -112,25 +109,12 @@ void frmMain::handleMidiEvent(const midi::MidiEvent& event) {
 void frmMain::showDeviceList() {
   m_state.deviceCount = m_output.deviceCount();
   const int entries = 1 + std::max(0, m_state.deviceCount);
-  for (int entry = 0; entry < entries; ++entry) {
-    if (entry == static_cast<int>(m_ui.device.size())) {
-      QAction* action = m_ui.mnuDevice->addAction(QString());
-      action->setObjectName(elementName("device", entry));
-      action->setCheckable(true);
-      action->setActionGroup(m_ui.deviceGroup);
-      connect(action, &QAction::triggered, this, [this, entry] { device_Click(entry); });
-      m_ui.device.push_back(action);
-    }
-    QAction& action = *m_ui.device[static_cast<std::size_t>(entry)];
-    if (entry == 0) {
-      action.setText(kMidiMapperCaption);
-    } else {
-      showDeviceEntry(action, QString::fromStdString(m_output.deviceName(entry - 1)));
-    }
-  }
-  while (static_cast<int>(m_ui.device.size()) > entries) {
-    delete m_ui.device.back();
-    m_ui.device.pop_back();
+  keepEntries(m_ui.device, entries, *m_ui.mnuDevice, *m_ui.deviceGroup, "device",
+              [this](int entry) { device_Click(entry); });
+  m_ui.device.front()->setText(kMidiMapperCaption);
+  for (int entry = 1; entry < entries; ++entry) {
+    showPortEntry(*m_ui.device[static_cast<std::size_t>(entry)],
+                  QString::fromStdString(m_output.deviceName(entry - 1)), *m_ui.mnuDevice);
   }
   if (!m_deviceChosen) return;
 
@@ -151,13 +135,6 @@ void frmMain::showDeviceList() {
   } else if (m_pendingOpens == 0) {
     chosenDeviceLost();
   }
-}
-
-// The one place that gives an entry its device: what it shows and what choosing it opens.
-void frmMain::showDeviceEntry(QAction& entry, const QString& deviceName) {
-  entry.setText(deviceEntryText(deviceName, m_ui.mnuDevice->fontMetrics()));
-  entry.setToolTip(deviceName);
-  entry.setData(deviceName);
 }
 
 void frmMain::outputOpened(int code, const std::string& failureDetail) {

@@ -14,8 +14,7 @@
 #include "main_window/device_entry_text.h"
 #include "main_window/frm_main.h"
 #include "main_window/keyboard_widget.h"
-#include "main_window/placement.h"
-#include "midi/result_meaning.h"
+#include "main_window/port_menu.h"
 
 namespace tonalis {
 
@@ -24,12 +23,10 @@ namespace {
 constexpr int kFrameMilliseconds = 16;
 
 QString inputFailureMessage(const std::string& port, int code) {
-  QString message = QStringLiteral("Couldn't open the MIDI input \u201C%1\u201D, rc = %2")
-                        .arg(fromUtf8(port))
-                        .arg(code);
-  const std::string_view meaning = midi::resultMeaning(code);
-  if (!meaning.empty()) message += QStringLiteral("\n\n") + fromUtf8(meaning);
-  return message;
+  return withMeaning(QStringLiteral("Couldn't open the MIDI input \u201C%1\u201D, rc = %2")
+                         .arg(fromUtf8(port))
+                         .arg(code),
+                     code);
 }
 
 QString lostInputMessage(const std::string& port) {
@@ -107,26 +104,12 @@ void frmMain::openRememberedInput(const std::vector<std::string>& ports) {
 
 void frmMain::showInputList(const std::vector<std::string>& ports) {
   const int entries = 1 + static_cast<int>(ports.size());
-  for (int entry = static_cast<int>(m_ui.input.size()); entry < entries; ++entry) {
-    QAction* action = m_ui.mnuInput->addAction(QString());
-    action->setObjectName(elementName("input", entry));
-    action->setCheckable(true);
-    action->setActionGroup(m_ui.inputGroup);
-    connect(action, &QAction::triggered, this, [this, entry] { input_Click(entry); });
-    m_ui.input.push_back(action);
-  }
-  while (static_cast<int>(m_ui.input.size()) > entries) {
-    delete m_ui.input.back();
-    m_ui.input.pop_back();
-  }
+  keepEntries(m_ui.input, entries, *m_ui.mnuInput, *m_ui.inputGroup, "input",
+              [this](int entry) { input_Click(entry); });
   m_ui.input.front()->setText(QStringLiteral("None"));
   m_ui.input.front()->setData(QString());
   for (std::size_t port = 0; port < ports.size(); ++port) {
-    QAction& action = *m_ui.input[port + 1];
-    const QString name = fromUtf8(ports[port]);
-    action.setText(deviceEntryText(name, m_ui.mnuInput->fontMetrics()));
-    action.setToolTip(name);
-    action.setData(name);
+    showPortEntry(*m_ui.input[port + 1], fromUtf8(ports[port]), *m_ui.mnuInput);
   }
   checkInputEntry();
 }
