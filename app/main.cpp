@@ -63,9 +63,10 @@ int main(int argc, char* argv[]) {
                                      window->screen()->availableGeometry())
                      .topLeft());
   };
-  // What the splash looked like at the last start: shown before its fonts are loaded.
-  const tonalis::SplashSnapshot snapshot(tonalis::splashSnapshotFile(),
-                                         tonalis::splashSnapshotKey());
+  // What the splash looked like at the last start, or the picture made with the program:
+  // shown before its fonts are loaded.
+  const tonalis::SplashSnapshot snapshot(
+      tonalis::splashSnapshotFile(), tonalis::splashSnapshotKey(), tonalis::shippedSplashPicture());
   std::unique_ptr<tonalis::frmSplash> splash;
   splash = std::make_unique<tonalis::frmSplash>(
       [&] {

@@ -9,8 +9,8 @@
 # same again after played notes.
 #
 # Usage: scripts/desktop_bench.sh [build dir]     (default build/release)
-# Fewer or more runs: DESKTOP_STARTUP_RUNS (default 15), DESKTOP_FIRST_RUNS (default 3, starts
-# with no picture of the splash kept from an earlier start), DESKTOP_RUNS (default 2, the runs
+# Fewer or more runs: DESKTOP_STARTUP_RUNS (default 15), DESKTOP_FIRST_RUNS (default 3, first
+# starts: the user's cache empty, so the splash shows the picture made with the program), DESKTOP_RUNS (default 2, the runs
 # that also measure memory and idle load), DESKTOP_IDLE_SECONDS (default 20),
 # DESKTOP_NOTES (default 200), DESKTOP_SERVERS (default "pulseaudio jack none"; "none" runs
 # without a sound server and takes only the splash's first paint).
@@ -220,7 +220,7 @@ run_bare_window() {
 }
 
 # One start of the program; appends to $results. With "full", also memory and idle load; with
-# "first", a start with no picture of the splash kept from an earlier one.
+# "first", a first start, with the user's cache empty.
 # Without a sound server the built-in synthesizer cannot start and the load step's message
 # box waits for the user, so there only the splash's first paint is taken.
 run_program() {
@@ -280,7 +280,7 @@ report() {
   echo "desktop $server: start-up over $((startup_runs + runs)) runs (ms since process start)"
   echo "  splash painted         $(figure "$server" startup 1)" \
     "(a bare Qt window: $(figure "$server" bare 1);" \
-    "over $first_runs first starts, with no picture of it kept: $(figure "$server" first 1))"
+    "over $first_runs first starts, with the user's cache empty: $(figure "$server" first 1))"
   [ "$server" != none ] || return 0
   echo "  main window painted    $(figure "$server" startup 2)"
   echo "  splash on screen       $(figure "$server" startup 3)"

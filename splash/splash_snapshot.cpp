@@ -1,5 +1,6 @@
 #include "splash/splash_snapshot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -20,11 +21,17 @@ const QString kKeyTag = QStringLiteral("tonalis-splash");
 const QString kScaleTag = QStringLiteral("tonalis-scale");
 }  // namespace
 
-SplashSnapshot::SplashSnapshot(QString file, QString key)
-    : m_file(std::move(file)), m_key(std::move(key)) {}
+SplashSnapshot::SplashSnapshot(QString file, QString key, QString shipped)
+    : m_file(std::move(file)), m_key(std::move(key)), m_shipped(std::move(shipped)) {}
 
 QPixmap SplashSnapshot::load() const {
-  QImageReader reader(m_file, "png");
+  const QPixmap kept = loadFrom(m_file);
+  if (!kept.isNull() || m_shipped.isEmpty()) return kept;
+  return loadFrom(m_shipped);
+}
+
+QPixmap SplashSnapshot::loadFrom(const QString& file) const {
+  QImageReader reader(file, "png");
   // The tag sits before the pixels, so a picture of another key is not decoded.
   if (reader.text(kKeyTag) != m_key) return {};
   const double scale = reader.text(kScaleTag).toDouble();
@@ -56,6 +63,13 @@ QString splashSnapshotKey() {
 QString splashSnapshotFile() {
   return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
          QStringLiteral("/splash.png");
+}
+
+QString shippedSplashPicture() {
+  const QDir here(QCoreApplication::applicationDirPath());
+  const QString besideProgram = here.filePath(QStringLiteral(TONALIS_SPLASH_PICTURE));
+  if (QFileInfo::exists(besideProgram)) return besideProgram;
+  return here.filePath(QStringLiteral(TONALIS_INSTALLED_DATA_FOLDER "/" TONALIS_SPLASH_PICTURE));
 }
 
 }  // namespace tonalis

@@ -11,18 +11,22 @@ namespace tonalis {
 class SplashSnapshot {
  public:
   // The picture lives in `file`, tagged with `key`: a picture taken under another key (another
-  // version of the program, of Qt, or another screen scale) is never shown.
-  SplashSnapshot(QString file, QString key);
+  // version of the program, of Qt, or another screen scale) is never shown. `shipped`, when
+  // given, is the picture made with the program, shown while `file` holds none for this key.
+  SplashSnapshot(QString file, QString key, QString shipped = {});
 
   // The picture taken under this key; null when there is none or it cannot be read.
   QPixmap load() const;
   // Replaces the stored picture as a whole: a start that reads it meanwhile sees the old one.
-  // Returns false when it could not be written.
+  // The shipped picture is never written. Returns false when it could not be written.
   bool save(const QPixmap& picture) const;
 
  private:
+  QPixmap loadFrom(const QString& file) const;
+
   QString m_file;
   QString m_key;
+  QString m_shipped;
 };
 
 // The key for this program on the primary screen: what decides how the splash is laid out in
@@ -31,5 +35,10 @@ QString splashSnapshotKey();
 
 // Where the picture is kept: the user's cache folder for the program.
 QString splashSnapshotFile();
+
+// The picture made when the program was built, drawn offscreen as the splash draws itself, so
+// that a first start shows it too: beside the program in the build tree, in the program's data
+// folder once installed.
+QString shippedSplashPicture();
 
 }  // namespace tonalis

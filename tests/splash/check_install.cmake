@@ -1,7 +1,8 @@
 # Installs the build tree into a scratch prefix and checks that the program, the command-line
 # chord reader beside it, its icons and its desktop entry land where desktops look for them.
-# Expects BUILD_DIR, PREFIX, EXPECT_PROGRAM (0 or 1), PRINTING_MODULE (where the program looks
-# for its printing module, relative to PREFIX) and DESKTOP_FILE_VALIDATE.
+# Expects BUILD_DIR, PREFIX, EXPECT_PROGRAM (0 or 1), PRINTING_MODULE and SPLASH_PICTURE (where
+# the program looks for its printing module and its splash's picture, relative to PREFIX) and
+# DESKTOP_FILE_VALIDATE.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -14,7 +15,7 @@ set(expected
   share/icons/hicolor/32x32/apps/tonalis.png
   share/applications/tonalis.desktop)
 if(EXPECT_PROGRAM)
-  list(APPEND expected bin/tonalis bin/tonalis-chord ${PRINTING_MODULE})
+  list(APPEND expected bin/tonalis bin/tonalis-chord ${PRINTING_MODULE} ${SPLASH_PICTURE})
 endif()
 foreach(path IN LISTS expected)
   if(NOT EXISTS "${PREFIX}/${path}")

@@ -54,6 +54,7 @@ class SplashTest : public QObject {
   void storesWhatItLooksLikeOnceOnScreen();
   void showsTheStoredPictureFirstThenBuildsItsControls();
   void renewsAStoredPictureThatNoLongerMatches();
+  void aFirstStartShowsThePictureMadeWithTheProgram();
 };
 
 void SplashTest::fixedGeometry_data() {
@@ -243,6 +244,29 @@ void SplashTest::renewsAStoredPictureThatNoLongerMatches() {
   const frmSplash resized({}, {}, &snapshot);
   QVERIFY(resized.findChild<QLabel*>("imgSnapshot") == nullptr);
   QVERIFY(resized.findChild<QLabel*>("lblProductName") != nullptr);
+}
+
+void SplashTest::aFirstStartShowsThePictureMadeWithTheProgram() {
+  const QString shipped = QStringLiteral(TONALIS_BUILT_SPLASH_PICTURE);
+  const ino_t shippedFile = fileNumber(shipped);
+  QVERIFY2(shippedFile != 0, qPrintable(shipped));
+  const QTemporaryDir directory;
+  const QString file = directory.filePath(QStringLiteral("cache/Tonalis/splash.png"));
+  const SplashSnapshot snapshot(file, tonalis::splashSnapshotKey(), shipped);
+
+  frmSplash splash({}, {}, &snapshot);
+  QVERIFY(splash.findChild<QLabel*>("imgSnapshot") != nullptr);
+  QVERIFY(showUntilOnScreen(splash));
+  // Made as the splash draws itself, so there is nothing to keep for the next start.
+  QCOMPARE(pixelsOf(snapshot.load()), pixelsOf(splash.grab()));
+  QVERIFY(!QFile::exists(file));
+
+  // Once the user's own picture differs, it is shown instead; the shipped one stays as it was.
+  QPixmap own(492, 283);
+  own.fill(Qt::red);
+  QVERIFY(snapshot.save(own));
+  QCOMPARE(pixelsOf(snapshot.load()), pixelsOf(own));
+  QCOMPARE(fileNumber(shipped), shippedFile);
 }
 
 QTEST_MAIN(SplashTest)
