@@ -26,7 +26,7 @@ void InputWorker::listPorts() {
   post([this] {
     m_ports = readPorts();
     std::vector<std::string> names;
-    for (const Port& port : m_ports) names.push_back(port.name);
+    for (const SystemPort& port : m_ports) names.push_back(port.name);
     m_events.push(InputEvent::listed(std::move(names)));
   });
 }
@@ -34,7 +34,7 @@ void InputWorker::listPorts() {
 void InputWorker::open(std::string name) {
   post([this, name = std::move(name)] {
     closePort();
-    const Port* port = findPort(name);
+    const SystemPort* port = findSystemPort(m_ports, name, [this] { return readPorts(); });
     m_events.push(InputEvent::opened(port ? openPort(*port) : kBadDeviceId, name));
   });
 }
@@ -52,9 +52,10 @@ void InputWorker::receive(std::span<const std::uint8_t> bytes,
   }
 }
 
-std::vector<InputWorker::Port> InputWorker::readPorts() {
-  std::vector<Port> ports;
-  for (std::string& name : listAlsaInputPorts()) ports.push_back({System::kAlsa, std::move(name)});
+std::vector<SystemPort> InputWorker::readPorts() {
+  std::vector<SystemPort> ports;
+  for (std::string& name : listAlsaInputPorts())
+    ports.push_back({PortSystem::kAlsa, std::move(name)});
   checkJack();
   if (!m_jack) {
     // Called on JACK threads: the worker looks at what changed in turn.
@@ -66,29 +67,19 @@ std::vector<InputWorker::Port> InputWorker::readPorts() {
   }
   if (m_jack) {
     for (std::string& name : m_jack->outputPorts()) {
-      ports.push_back({System::kJack, std::move(name)});
+      ports.push_back({PortSystem::kJack, std::move(name)});
     }
   }
   return ports;
 }
 
-// A port the window knows may have come after the last listing reached this thread.
-const InputWorker::Port* InputWorker::findPort(const std::string& name) {
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    const auto found = std::ranges::find(m_ports, name, &Port::name);
-    if (found != m_ports.end()) return &*found;
-    if (attempt == 0) m_ports = readPorts();
-  }
-  return nullptr;
-}
-
-int InputWorker::openPort(const Port& port) {
+int InputWorker::openPort(const SystemPort& port) {
   {
     const std::lock_guard lock(m_parserMutex);
     m_parser.reset();
   }
   int code = kOk;
-  if (port.system == System::kAlsa) {
+  if (port.system == PortSystem::kAlsa) {
     Opened<AlsaInputPort> opened = openAlsaInputPort(
         port.name,
         [this](std::span<const std::uint8_t> bytes, std::chrono::steady_clock::time_point arrival) {
@@ -118,14 +109,14 @@ void InputWorker::losePort() {
 }
 
 void InputWorker::checkAlsaPort() {
-  if (!m_open || m_open->system != System::kAlsa) return;
+  if (!m_open || m_open->system != PortSystem::kAlsa) return;
   const std::vector<std::string> ports = listAlsaInputPorts();
   if (std::ranges::find(ports, m_open->name) == ports.end()) losePort();
 }
 
 void InputWorker::checkJack() {
   if (!m_jack) return;
-  const bool onJack = m_open && m_open->system == System::kJack;
+  const bool onJack = m_open && m_open->system == PortSystem::kJack;
   if (!m_jack->alive()) {
     if (onJack) losePort();
     m_jack.reset();

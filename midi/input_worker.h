@@ -16,6 +16,7 @@
 #include "midi/input_event_queue.h"
 #include "midi/jack_midi_input.h"
 #include "midi/midi_parser.h"
+#include "midi/system_port.h"
 #include "midi/work_thread.h"
 
 namespace tonalis::midi {
@@ -35,20 +36,13 @@ class InputWorker {
   void close();
 
  private:
-  enum class System { kAlsa, kJack };
-  struct Port {
-    System system;
-    std::string name;
-  };
-
   void post(std::function<void()> work) { m_thread.post(std::move(work)); }
   // On the threads of the port open.
   void receive(std::span<const std::uint8_t> bytes, std::chrono::steady_clock::time_point arrival);
 
   // On the worker's thread.
-  std::vector<Port> readPorts();
-  const Port* findPort(const std::string& name);
-  int openPort(const Port& port);
+  std::vector<SystemPort> readPorts();
+  int openPort(const SystemPort& port);
   int closePort();
   void losePort();
   void checkAlsaPort();
@@ -59,10 +53,10 @@ class InputWorker {
   MidiParser m_parser;
 
   // Touched only by the worker's thread.
-  std::vector<Port> m_ports;
+  std::vector<SystemPort> m_ports;
   std::unique_ptr<JackMidiInput> m_jack;
   std::unique_ptr<AlsaInputPort> m_alsa;
-  std::optional<Port> m_open;
+  std::optional<SystemPort> m_open;
 
   WorkThread m_thread;  // last: it starts once everything above exists
 };

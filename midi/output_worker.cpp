@@ -43,7 +43,7 @@ void OutputWorker::listDevices() {
   post([this] {
     m_ports = readPorts();
     std::vector<std::string> names;
-    for (const Port& port : m_ports) names.push_back(port.name);
+    for (const SystemPort& port : m_ports) names.push_back(port.name);
     m_events.push(MidiEvent::listed(std::move(names)));
   });
 }
@@ -65,10 +65,11 @@ void OutputWorker::openMapper() {
 void OutputWorker::openDevice(std::optional<std::string> name) {
   post([this, name = std::move(name)] {
     closeOutput();
-    const Port* port = name ? findPort(*name) : nullptr;
+    const SystemPort* port =
+        name ? findSystemPort(m_ports, *name, [this] { return readPorts(); }) : nullptr;
     if (port == nullptr) {
       finishOpen(Opened<MessageSink>::failure(kBadDeviceId), {}, false);
-    } else if (port->system == System::kAlsa) {
+    } else if (port->system == PortSystem::kAlsa) {
       finishOpen(openAlsaOutputPort(port->name), port->name, false);
     } else {
       const int code = m_jack->connect(port->name);
@@ -94,9 +95,10 @@ void OutputWorker::send(const ChannelMessage& message) {
   });
 }
 
-std::vector<OutputWorker::Port> OutputWorker::readPorts() {
-  std::vector<Port> ports;
-  for (std::string& name : listAlsaOutputPorts()) ports.push_back({System::kAlsa, std::move(name)});
+std::vector<SystemPort> OutputWorker::readPorts() {
+  std::vector<SystemPort> ports;
+  for (std::string& name : listAlsaOutputPorts())
+    ports.push_back({PortSystem::kAlsa, std::move(name)});
   if (m_jack && !m_jack->alive()) jackServerGone();
   if (!m_jack) {
     // Called on a JACK thread: the worker handles it in turn, unless a client of a server
@@ -109,19 +111,9 @@ std::vector<OutputWorker::Port> OutputWorker::readPorts() {
   }
   if (m_jack) {
     for (std::string& name : m_jack->inputPorts())
-      ports.push_back({System::kJack, std::move(name)});
+      ports.push_back({PortSystem::kJack, std::move(name)});
   }
   return ports;
-}
-
-// A device the window knows may have come after the last listing reached this thread.
-const OutputWorker::Port* OutputWorker::findPort(const std::string& name) {
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    const auto found = std::ranges::find(m_ports, name, &Port::name);
-    if (found != m_ports.end()) return &*found;
-    if (attempt == 0) m_ports = readPorts();
-  }
-  return nullptr;
 }
 
 void OutputWorker::finishOpen(Opened<MessageSink> opened, std::string name, bool onJack) {

@@ -15,6 +15,7 @@
 #include "midi/midi_event_queue.h"
 #include "midi/soundfont_search.h"
 #include "midi/sounding_notes.h"
+#include "midi/system_port.h"
 #include "midi/work_thread.h"
 
 namespace tonalis::midi {
@@ -39,17 +40,10 @@ class OutputWorker {
   void send(const ChannelMessage& message);
 
  private:
-  enum class System { kAlsa, kJack };
-  struct Port {
-    System system;
-    std::string name;
-  };
-
   void post(std::function<void()> work) { m_thread.post(std::move(work)); }
 
   // On the worker's thread.
-  std::vector<Port> readPorts();
-  const Port* findPort(const std::string& name);
+  std::vector<SystemPort> readPorts();
   void finishOpen(Opened<MessageSink> opened, std::string name, bool onJack);
   int closeOutput();
   void loseOutput();
@@ -59,7 +53,7 @@ class OutputWorker {
   MidiEventQueue& m_events;
 
   // Touched only by the worker's thread.
-  std::vector<Port> m_ports;
+  std::vector<SystemPort> m_ports;
   std::unique_ptr<JackMidiClient> m_jack;
   std::optional<Opened<MessageSink>> m_preparedMapper;
   std::unique_ptr<MessageSink> m_output;
