@@ -73,18 +73,6 @@ int waitForTurn() {
   return lock;
 }
 
-// Whether `count` ports are connected to `port`, waiting up to `timeout`.
-bool waitForPortConnections(jack_client_t* monitor, const std::string& port, int count,
-                            std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < deadline) {
-    const jack_port_t* found = jack_port_by_name(monitor, port.c_str());
-    if (found != nullptr && jack_port_connected(found) == count) return true;
-    std::this_thread::sleep_for(kPollInterval);
-  }
-  return false;
-}
-
 bool hasExited(pid_t pid) {
   int status = 0;
   return waitpid(pid, &status, WNOHANG) == pid;
@@ -201,14 +189,27 @@ std::string JackServer::serverOutput() const {
   return text.str();
 }
 
-JackMidiRecorder::JackMidiRecorder(const std::string& clientName)
-    : m_clientName(clientName),
+JackPortWatch::JackPortWatch(const std::string& clientName, const std::string& portName)
+    : m_portName(clientName + ":" + portName),
       m_monitor(jack_client_open((clientName + "-monitor").c_str(), JackNoStartServer, nullptr),
                 &jack_client_close) {
-  if (!m_monitor) {
-    m_error = "no JACK server to connect to";
-    return;
+  if (!m_monitor) m_error = "no JACK server to connect to";
+}
+
+bool JackPortWatch::waitForConnections(int count, std::chrono::milliseconds timeout) const {
+  if (!m_monitor) return false;
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (std::chrono::steady_clock::now() < deadline) {
+    const jack_port_t* found = jack_port_by_name(m_monitor.get(), m_portName.c_str());
+    if (found != nullptr && jack_port_connected(found) == count) return true;
+    std::this_thread::sleep_for(kPollInterval);
   }
+  return false;
+}
+
+JackMidiRecorder::JackMidiRecorder(const std::string& clientName)
+    : m_watch(clientName, kInputPortName), m_error(m_watch.error()) {
+  if (m_error) return;
   try {
     m_input = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, clientName);
     m_input->setCallback(&JackMidiRecorder::receive, this);
@@ -221,12 +222,8 @@ JackMidiRecorder::JackMidiRecorder(const std::string& clientName)
 
 JackMidiRecorder::~JackMidiRecorder() = default;
 
-std::string JackMidiRecorder::portName() const {
-  return m_clientName + ":" + kInputPortName;
-}
-
 bool JackMidiRecorder::waitForConnections(int count, std::chrono::milliseconds timeout) {
-  return waitForPortConnections(m_monitor.get(), portName(), count, timeout);
+  return m_watch.waitForConnections(count, timeout);
 }
 
 std::vector<JackMidiRecorder::Message> JackMidiRecorder::waitForMessages(
@@ -246,13 +243,8 @@ void JackMidiRecorder::receive(double, std::vector<unsigned char>* message, void
 }
 
 JackMidiSender::JackMidiSender(const std::string& clientName)
-    : m_clientName(clientName),
-      m_monitor(jack_client_open((clientName + "-monitor").c_str(), JackNoStartServer, nullptr),
-                &jack_client_close) {
-  if (!m_monitor) {
-    m_error = "no JACK server to connect to";
-    return;
-  }
+    : m_watch(clientName, kOutputPortName), m_error(m_watch.error()) {
+  if (m_error) return;
   try {
     m_output = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, clientName);
     m_output->openVirtualPort(kOutputPortName);
@@ -264,12 +256,8 @@ JackMidiSender::JackMidiSender(const std::string& clientName)
 
 JackMidiSender::~JackMidiSender() = default;
 
-std::string JackMidiSender::portName() const {
-  return m_clientName + ":" + kOutputPortName;
-}
-
 bool JackMidiSender::waitForConnections(int count, std::chrono::milliseconds timeout) {
-  return waitForPortConnections(m_monitor.get(), portName(), count, timeout);
+  return m_watch.waitForConnections(count, timeout);
 }
 
 void JackMidiSender::send(const Message& bytes) {

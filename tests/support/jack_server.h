@@ -55,6 +55,25 @@ class JackServer {
   int m_turnLock = -1;
 };
 
+// What a test's own JACK MIDI port keeps beside the port: its full name and a plain JACK client
+// that watches its connections.
+class JackPortWatch {
+ public:
+  JackPortWatch(const std::string& clientName, const std::string& portName);
+
+  // Whether the watching client reached the default JACK server; when not, says why.
+  const std::optional<std::string>& error() const { return m_error; }
+  // Full JACK name of the port, as port lists show it.
+  const std::string& portName() const { return m_portName; }
+  // Whether `count` ports are connected to the port, waiting up to `timeout`.
+  bool waitForConnections(int count, std::chrono::milliseconds timeout) const;
+
+ private:
+  std::string m_portName;
+  std::unique_ptr<_jack_client, int (*)(_jack_client*)> m_monitor;
+  std::optional<std::string> m_error;
+};
+
 // A JACK MIDI input port, "<client>:MIDI in", keeping every message it receives.
 class JackMidiRecorder {
  public:
@@ -68,7 +87,7 @@ class JackMidiRecorder {
 
   const std::optional<std::string>& error() const { return m_error; }
   // Full JACK name of the port, as output port lists show it.
-  std::string portName() const;
+  const std::string& portName() const { return m_watch.portName(); }
 
   // Whether `count` output ports are connected to this one, waiting up to `timeout`.
   // A sender's messages are lost until the JACK server has put its connection into the
@@ -83,10 +102,8 @@ class JackMidiRecorder {
  private:
   static void receive(double, std::vector<unsigned char>* message, void* self);
 
-  std::string m_clientName;
   std::unique_ptr<RtMidiIn> m_input;
-  // A plain JACK client that watches the port's connections.
-  std::unique_ptr<_jack_client, int (*)(_jack_client*)> m_monitor;
+  JackPortWatch m_watch;
   std::optional<std::string> m_error;
   std::mutex m_mutex;
   std::condition_variable m_arrived;
@@ -105,16 +122,15 @@ class JackMidiSender {
   JackMidiSender& operator=(const JackMidiSender&) = delete;
 
   const std::optional<std::string>& error() const { return m_error; }
-  std::string portName() const;
+  const std::string& portName() const { return m_watch.portName(); }
   // As JackMidiRecorder's: what is sent before the connection is in the graph is lost.
   bool waitForConnections(int count, std::chrono::milliseconds timeout);
   // Sends `bytes` as one JACK MIDI event in the server's next cycle, whatever they are.
   void send(const Message& bytes);
 
  private:
-  std::string m_clientName;
   std::unique_ptr<RtMidiOut> m_output;
-  std::unique_ptr<_jack_client, int (*)(_jack_client*)> m_monitor;
+  JackPortWatch m_watch;
   std::optional<std::string> m_error;
 };
 
