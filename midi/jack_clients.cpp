@@ -1,11 +1,13 @@
 #include "midi/jack_clients.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <mutex>
 #include <string_view>
 #include <thread>
 
+#include "midi/midi_output.h"
 #include "midi/sound_servers.h"
 
 namespace tonalis::midi {
@@ -89,6 +91,25 @@ std::vector<std::string> otherJackMidiPorts(jack_client_t* client, unsigned long
   }
   jack_free(static_cast<void*>(names));
   return ports;
+}
+
+int connectOwnMidiPort(jack_client_t* client, jack_port_t*& own, const char* name,
+                       unsigned long flags, const std::string& port) {
+  if (jack_port_by_name(client, port.c_str()) == nullptr) return kBadDeviceId;
+  if (own == nullptr) {
+    own = jack_port_register(client, name, JACK_DEFAULT_MIDI_TYPE, flags, 0);
+    if (own == nullptr) return kError;
+  }
+  if (jack_activate(client) != 0) return kError;
+  const bool outgoing = (flags & JackPortIsOutput) != 0;
+  const char* from = outgoing ? jack_port_name(own) : port.c_str();
+  const char* to = outgoing ? port.c_str() : jack_port_name(own);
+  const int connected = jack_connect(client, from, to);
+  if (connected != 0 && connected != EEXIST) {
+    jack_deactivate(client);
+    return kBadDeviceId;
+  }
+  return kOk;
 }
 
 }  // namespace tonalis::midi

@@ -3,7 +3,6 @@
 #include <jack/midiport.h>
 
 #include <array>
-#include <cerrno>
 #include <chrono>
 #include <thread>
 #include <utility>
@@ -55,18 +54,8 @@ std::vector<std::string> JackMidiClient::inputPorts() const {
 int JackMidiClient::connect(const std::string& port) {
   disconnect();
   if (!alive()) return kBadDeviceId;
-  if (jack_port_by_name(m_client, port.c_str()) == nullptr) return kBadDeviceId;
-  if (m_output == nullptr) {
-    m_output =
-        jack_port_register(m_client, kOutputPortName, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
-    if (m_output == nullptr) return kError;
-  }
-  if (jack_activate(m_client) != 0) return kError;
-  const int connected = jack_connect(m_client, jack_port_name(m_output), port.c_str());
-  if (connected != 0 && connected != EEXIST) {
-    jack_deactivate(m_client);
-    return kBadDeviceId;
-  }
+  const int code = connectOwnMidiPort(m_client, m_output, kOutputPortName, JackPortIsOutput, port);
+  if (code != kOk) return code;
   m_connectedTo = port;
   return kOk;
 }

@@ -61,18 +61,8 @@ std::vector<std::string> JackMidiInput::outputPorts() const {
 int JackMidiInput::connect(const std::string& port) {
   disconnect();
   if (!alive()) return kBadDeviceId;
-  if (jack_port_by_name(m_client, port.c_str()) == nullptr) return kBadDeviceId;
-  if (m_input == nullptr) {
-    m_input =
-        jack_port_register(m_client, kInputPortName, JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
-    if (m_input == nullptr) return kError;
-  }
-  if (jack_activate(m_client) != 0) return kError;
-  const int connected = jack_connect(m_client, port.c_str(), jack_port_name(m_input));
-  if (connected != 0 && connected != EEXIST) {
-    jack_deactivate(m_client);
-    return kBadDeviceId;
-  }
+  const int code = connectOwnMidiPort(m_client, m_input, kInputPortName, JackPortIsInput, port);
+  if (code != kOk) return code;
   m_connectedTo = port;
   return kOk;
 }
