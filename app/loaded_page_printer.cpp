@@ -1,6 +1,5 @@
 #include "app/loaded_page_printer.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <utility>
@@ -50,11 +49,6 @@ QString LoadedPagePrinter::choosePdfFile() {
 std::optional<QString> LoadedPagePrinter::savePdf(const QImage& page, const QString& path) {
   if (PagePrinter* loaded = printer()) return loaded->savePdf(page, path);
   return QStringLiteral("Saving as PDF is not available: %1.").arg(m_failure);
-}
-
-QStringList printingModuleFolders() {
-  const QString here = QCoreApplication::applicationDirPath();
-  return {here, QDir(here).filePath(QStringLiteral(TONALIS_INSTALLED_MODULE_FOLDER))};
 }
 
 }  // namespace tonalis

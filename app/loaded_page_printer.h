@@ -36,8 +36,4 @@ class LoadedPagePrinter final : public PagePrinter {
   QString m_failure;
 };
 
-// Where the program's printing module is: beside the program in the build tree, in its library
-// folder once installed.
-QStringList printingModuleFolders();
-
 }  // namespace tonalis

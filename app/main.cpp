@@ -9,6 +9,7 @@
 
 #include "app/input_choice.h"
 #include "app/loaded_page_printer.h"
+#include "app/program_files.h"
 #include "app/quit_on_signals.h"
 #include "app/soundfont_choice.h"
 #include "main_window/frm_main.h"

@@ -1,6 +1,5 @@
 #include "splash/splash_snapshot.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -63,13 +62,6 @@ QString splashSnapshotKey() {
 QString splashSnapshotFile() {
   return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
          QStringLiteral("/splash.png");
-}
-
-QString shippedSplashPicture() {
-  const QDir here(QCoreApplication::applicationDirPath());
-  const QString besideProgram = here.filePath(QStringLiteral(TONALIS_SPLASH_PICTURE));
-  if (QFileInfo::exists(besideProgram)) return besideProgram;
-  return here.filePath(QStringLiteral(TONALIS_INSTALLED_DATA_FOLDER "/" TONALIS_SPLASH_PICTURE));
 }
 
 }  // namespace tonalis

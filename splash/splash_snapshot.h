@@ -36,9 +36,4 @@ QString splashSnapshotKey();
 // Where the picture is kept: the user's cache folder for the program.
 QString splashSnapshotFile();
 
-// The picture made when the program was built, drawn offscreen as the splash draws itself, so
-// that a first start shows it too: beside the program in the build tree, in the program's data
-// folder once installed.
-QString shippedSplashPicture();
-
 }  // namespace tonalis

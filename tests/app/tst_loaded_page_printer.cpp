@@ -4,8 +4,10 @@
 #include <QTest>
 
 #include "app/loaded_page_printer.h"
+#include "support/recording_page_printer.h"
 
 using tonalis::LoadedPagePrinter;
+using tonalis::testing::whitePage;
 
 namespace {
 
@@ -13,12 +15,6 @@ namespace {
 bool printingLoaded() {
   QFile maps(QStringLiteral("/proc/self/maps"));
   return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6PrintSupport");
-}
-
-QImage chart() {
-  QImage page(300, 200, QImage::Format_RGB32);
-  page.fill(Qt::white);
-  return page;
 }
 
 }  // namespace
@@ -35,24 +31,25 @@ class TstLoadedPagePrinter : public QObject {
 
     const QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
-    QCOMPARE(printer.savePdf(chart(), pdf), std::nullopt);
+    QCOMPARE(printer.savePdf(whitePage(300, 200), pdf), std::nullopt);
     QVERIFY(printingLoaded());
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-");
     // The same module serves every later page.
     const QString again = folder.filePath(QStringLiteral("again.pdf"));
-    QCOMPARE(printer.savePdf(chart(), again), std::nullopt);
+    QCOMPARE(printer.savePdf(whitePage(300, 200), again), std::nullopt);
     QVERIFY(QFile::exists(again));
   }
 
   void aMissingModuleIsSaidForEachPage() {
     LoadedPagePrinter printer({QStringLiteral("/nonexistent")});
     const QString reason = QStringLiteral("libtonalis-printing.so is not in /nonexistent.");
-    QCOMPARE(printer.print(chart()), QStringLiteral("Printing is not available: ") + reason);
+    QCOMPARE(printer.print(whitePage(300, 200)),
+             QStringLiteral("Printing is not available: ") + reason);
     const QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
-    QCOMPARE(printer.savePdf(chart(), pdf),
+    QCOMPARE(printer.savePdf(whitePage(300, 200), pdf),
              QStringLiteral("Saving as PDF is not available: ") + reason);
     QVERIFY(!QFile::exists(pdf));
   }

@@ -216,10 +216,9 @@ class TstFrmMainPrint : public QObject {
   }
 
   void pdfInAMissingFolderIsAFailure() {
-    QImage page(100, 50, QImage::Format_RGB32);
-    page.fill(Qt::white);
     QtPagePrinter printer;
-    QVERIFY(printer.savePdf(page, QStringLiteral("/nonexistent-folder/chart.pdf")).has_value());
+    QVERIFY(printer.savePdf(whitePage(100, 50), QStringLiteral("/nonexistent-folder/chart.pdf"))
+                .has_value());
   }
 };
 

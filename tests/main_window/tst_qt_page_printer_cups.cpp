@@ -11,6 +11,7 @@
 #include "main_window/qt_page_printer.h"
 #include "support/recording_message_box.h"
 #include "support/recording_midi_output.h"
+#include "support/recording_page_printer.h"
 
 using namespace tonalis;
 
@@ -96,12 +97,6 @@ class PrivateCupsServer {
   QProcess m_scheduler;
 };
 
-QImage samplePage() {
-  QImage page(400, 300, QImage::Format_RGB32);
-  page.fill(Qt::white);
-  return page;
-}
-
 }  // namespace
 
 class TstQtPagePrinterCups : public QObject {
@@ -115,7 +110,7 @@ class TstQtPagePrinterCups : public QObject {
 
   void aJobThePrinterTakesIsNoFailure() {
     QtPagePrinter printer;
-    QCOMPARE(printer.print(samplePage()), std::nullopt);
+    QCOMPARE(printer.print(testing::whitePage(400, 300)), std::nullopt);
   }
 
   void aRefusedJobIsReportedThenThePdfOffered() {
@@ -146,7 +141,7 @@ class TstQtPagePrinterCups : public QObject {
   void withoutADefaultPrinterThereIsNoPrinter() {
     QVERIFY(!m_cups.run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), kPrinter}));
     QtPagePrinter printer;
-    QCOMPARE(printer.print(samplePage()),
+    QCOMPARE(printer.print(testing::whitePage(400, 300)),
              std::optional<QString>(QStringLiteral("No printer is available.")));
   }
 

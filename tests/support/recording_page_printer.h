@@ -1,5 +1,5 @@
 // A page printer for tests: keeps the pages it is given instead of printing them, and fails
-// when the test says so.
+// when the test says so. Beside it, a page to give any printer.
 #pragma once
 
 #include <QImage>
@@ -10,6 +10,13 @@
 #include "main_window/page_printer.h"
 
 namespace tonalis::testing {
+
+// A blank white page, as a chart of that size would be printed.
+inline QImage whitePage(int width, int height) {
+  QImage page(width, height, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  return page;
+}
 
 class RecordingPagePrinter : public PagePrinter {
  public:
