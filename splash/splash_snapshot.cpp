@@ -30,6 +30,9 @@ QPixmap SplashSnapshot::load() const {
 }
 
 QPixmap SplashSnapshot::loadFrom(const QString& file) const {
+  // Missing, as the user's own picture is while the shipped one matches: a reader would look
+  // for the name with a dozen image suffixes added before giving up.
+  if (!QFileInfo::exists(file)) return {};
   QImageReader reader(file, "png");
   // The tag sits before the pixels, so a picture of another key is not decoded.
   if (reader.text(kKeyTag) != m_key) return {};
