@@ -10,8 +10,9 @@
 #
 # Usage: scripts/desktop_bench.sh [build dir]     (default build/release)
 # Fewer or more runs: DESKTOP_STARTUP_RUNS (default 15), DESKTOP_FIRST_RUNS (default 3, first
-# starts: the user's cache empty, so the splash shows the picture made with the program), DESKTOP_RUNS (default 2, the runs
-# that also measure memory and idle load), DESKTOP_IDLE_SECONDS (default 20),
+# starts: the user's cache empty, so the splash shows the picture made with the program),
+# DESKTOP_RUNS (default 2, the runs that also measure memory and idle load),
+# DESKTOP_IDLE_SECONDS (default 20),
 # DESKTOP_NOTES (default 200), DESKTOP_SERVERS (default "pulseaudio jack none"; "none" runs
 # without a sound server and takes only the splash's first paint).
 set -euo pipefail
