@@ -1,5 +1,5 @@
 # The front door: `make run` and `make test`.
-.PHONY: all deps build run test test-sanitize bench screenshot clean
+.PHONY: all deps build run test test-sanitize bench screenshot package clean
 
 JOBS ?= $(shell nproc)
 
@@ -31,6 +31,12 @@ bench: deps
 screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/dev/app/tonalis-screenshot docs/window.png
 	QT_QPA_PLATFORM=offscreen ./build/dev/app/tonalis-screenshot docs/readout.png 5 8 10 13 1
+
+# A Debian package, build/package/tonalis_<version>_<arch>.deb, from a release build.
+package: deps
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	cd build/package && cpack
 
 clean:
 	rm -rf build

@@ -14,8 +14,11 @@ QIcon appIcon() {
   static const bool registered = (registerIconResources(), true);
   Q_UNUSED(registered);
   QIcon icon;
-  icon.addFile(QStringLiteral(":/icons/tonalis-32.xpm"), QSize(32, 32));
-  icon.addFile(QStringLiteral(":/icons/tonalis-16.xpm"), QSize(16, 16));
+  // Rendered from the one drawing at build time (resources/CMakeLists.txt); a size in between
+  // is scaled down from the next larger one.
+  for (const int side : {TONALIS_COMPILED_ICON_SIZES}) {
+    icon.addFile(QStringLiteral(":/icons/tonalis-%1.png").arg(side), QSize(side, side));
+  }
   return icon;
 }
 

@@ -1,4 +1,4 @@
-// The program's icon, a two-octave keyboard with a chord selected, in 32 x 32 and 16 x 16.
+// The program's icon, a piano keyboard with a chord marked, at every size it carries.
 #pragma once
 
 #include <QIcon>

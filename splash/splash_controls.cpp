@@ -18,7 +18,6 @@ const QString kProductName = QStringLiteral("Tonalis");
 const QString kMaker = QStringLiteral("Tonalis Project");
 const QString kCopyright = QStringLiteral("Copyright \u00A9 2013 Tonalis Project");
 const QString kPlatform = QStringLiteral("Linux");
-constexpr int kIconSide = 32;
 
 QFont arial(double points, QFont::Weight weight = QFont::Normal, bool italic = false) {
   QFont font = fonts::arial(points);
@@ -72,12 +71,9 @@ void frmSplash::buildControls() {
   auto* logo = new QLabel(frame);
   logo->setObjectName(QStringLiteral("imgLogo"));
   logo->setGeometry(splash::toPixels(splash::kLogo));
-  // The icon is stretched in two steps: blown up to twice the box without smoothing, then
-  // halved smoothly. Each icon pixel becomes an even 2.5 px block with soft edges, where one
-  // step would give either blur or uneven, jagged blocks.
-  const QPixmap icon = appIcon().pixmap(kIconSide, kIconSide);
-  logo->setPixmap(icon.scaled(logo->size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                      .scaled(logo->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  // Drawn for the box at the screen's scale, from the icon's larger renderings: sharp at 80 px
+  // and at 160 px alike.
+  logo->setPixmap(appIcon().pixmap(logo->size(), logo->devicePixelRatioF()));
 
   addLabel(frame, QStringLiteral("lblProductName"), kProductName, arial(32.25, QFont::Bold),
            splash::kProductName);
