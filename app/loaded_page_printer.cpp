@@ -1,5 +1,6 @@
 #include "app/loaded_page_printer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <utility>
@@ -32,14 +33,14 @@ PagePrinter* LoadedPagePrinter::printer() {
     return nullptr;
   }
   m_failure =
-      QStringLiteral("%1 is not in %2")
+      QCoreApplication::translate("Printing", "%1 is not in %2")
           .arg(QStringLiteral(TONALIS_PRINTING_MODULE), m_folders.join(QStringLiteral(", ")));
   return nullptr;
 }
 
 std::optional<QString> LoadedPagePrinter::print(const QImage& page) {
   if (PagePrinter* loaded = printer()) return loaded->print(page);
-  return QStringLiteral("Printing is not available: %1.").arg(m_failure);
+  return QCoreApplication::translate("Printing", "Printing is not available: %1.").arg(m_failure);
 }
 
 QString LoadedPagePrinter::choosePdfFile() {
@@ -48,7 +49,8 @@ QString LoadedPagePrinter::choosePdfFile() {
 
 std::optional<QString> LoadedPagePrinter::savePdf(const QImage& page, const QString& path) {
   if (PagePrinter* loaded = printer()) return loaded->savePdf(page, path);
-  return QStringLiteral("Saving as PDF is not available: %1.").arg(m_failure);
+  return QCoreApplication::translate("Printing", "Saving as PDF is not available: %1.")
+      .arg(m_failure);
 }
 
 }  // namespace tonalis

@@ -14,6 +14,7 @@
 #include "app/soundfont_choice.h"
 #include "main_window/frm_main.h"
 #include "main_window/qt_message_box.h"
+#include "main_window/user_settings.h"
 #include "midi/sound_servers.h"
 #include "midi/system_midi_input.h"
 #include "midi/system_midi_output.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(tonalis::appIcon());
 
   tonalis::QtMessageBox messages;
+  tonalis::UserSettings settings;
   tonalis::LoadedPagePrinter printer(tonalis::printingModuleFolders());
   // Declared before the window: it outlives the window that closes it.
   std::unique_ptr<tonalis::midi::SystemMidiOutput> output;
@@ -59,6 +61,7 @@ int main(int argc, char* argv[]) {
     startMidi();
     window = std::make_unique<tonalis::frmMain>(*output, messages, printer);
     window->useMidiInput(*input, tonalis::rememberedInputChoice());
+    window->usePreferences(settings);
     window->adjustSize();
     window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
                                      window->screen()->availableGeometry())

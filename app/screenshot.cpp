@@ -1,14 +1,20 @@
 // Renders the main window offscreen with the chart of C shown and saves it as a PNG file:
 //   QT_QPA_PLATFORM=offscreen tonalis-screenshot docs/window.png [KEY...]
 // Key 1 and "Show Chords" are clicked through the window's own event handling, then each KEY
-// (key index 1..24) in turn, so that the chord readout names what they select.
+// (key index 1..24) in turn, so that the chord readout names what they select. With
+//   QT_QPA_PLATFORM=offscreen tonalis-screenshot --preferences docs/preferences.png
+// it renders Edit > Preferences instead, with Debian's General MIDI soundfont just chosen.
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "main_window/frm_main.h"
+#include "main_window/preferences_dialog.h"
 #include "main_window/qt_page_printer.h"
+#include "main_window/user_settings.h"
 #include "midi/silent_midi_output.h"
 
 namespace {
@@ -34,11 +40,31 @@ void leftClick(QWidget* widget) {
   QApplication::sendEvent(widget, &release);
 }
 
+bool save(QWidget& widget, const char* file) {
+  if (widget.grab().save(QString::fromLocal8Bit(file), "PNG")) return true;
+  std::fprintf(stderr, "cannot write %s\n", file);
+  return false;
+}
+
+// The dialog over a window that keeps its choices in a file of its own, not the user's.
+int savePreferences(tonalis::frmMain& window, tonalis::midi::MidiOutput& output, const char* file) {
+  const QTemporaryDir folder;
+  tonalis::UserSettings settings(folder.filePath(QStringLiteral("Tonalis.conf")));
+  window.usePreferences(settings);
+  window.load();
+  window.findChild<QAction*>(QStringLiteral("mnuPreferences"))->trigger();
+  auto* dialog = window.findChild<tonalis::PreferencesDialog*>();
+  output.chooseSoundFont("/usr/share/sounds/sf2/default-GM.sf2");
+  QApplication::processEvents();
+  dialog->adjustSize();
+  return save(*dialog, file) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s OUT.png [KEY...]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s OUT.png [KEY...] | --preferences OUT.png\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -48,6 +74,9 @@ int main(int argc, char* argv[]) {
   StderrMessages messages;
   tonalis::QtPagePrinter printer;
   tonalis::frmMain window(output, messages, printer);
+  if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--preferences")) {
+    return savePreferences(window, output, argv[2]);
+  }
   window.load();
   window.show();
   QApplication::processEvents();
@@ -65,9 +94,5 @@ int main(int argc, char* argv[]) {
   }
   QApplication::processEvents();
 
-  if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-    std::fprintf(stderr, "cannot write %s\n", argv[1]);
-    return 1;
-  }
-  return 0;
+  return save(window, argv[1]) ? 0 : 1;
 }

@@ -2,8 +2,9 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSettings>
 #include <QString>
+
+#include "main_window/user_settings.h"
 
 namespace tonalis {
 
@@ -11,9 +12,7 @@ midi::SoundFontSearch chosenSoundFontSearch() {
   midi::SoundFontSearch search;
   const QByteArray variable = qgetenv(kSoundFontVariable);
   if (!variable.isEmpty()) search.emplace_back(variable.toStdString());
-  // Named explicitly: this runs before the application object that would carry the names.
-  const QSettings settings(QStringLiteral("Tonalis"), QStringLiteral("Tonalis"));
-  const QString setting = settings.value(QLatin1String(kSoundFontSetting)).toString();
+  const QString setting = UserSettings().soundFont();
   if (!setting.isEmpty()) search.emplace_back(QFile::encodeName(setting).toStdString());
   for (std::filesystem::path& place : midi::defaultSoundFontSearch()) {
     search.push_back(std::move(place));

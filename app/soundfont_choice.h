@@ -7,7 +7,6 @@
 namespace tonalis {
 
 inline constexpr const char* kSoundFontVariable = "TONALIS_SOUNDFONT";
-inline constexpr const char* kSoundFontSetting = "soundfont";
 
 // The places to look, the user's choices first; a choice that is not set is left out.
 midi::SoundFontSearch chosenSoundFontSearch();

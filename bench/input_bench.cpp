@@ -31,6 +31,7 @@ class TimingOutput final : public midi::MidiOutput {
   void listDevices() override {}
   void open(int) override {}
   void close() override {}
+  void chooseSoundFont(const std::string&) override {}
   int shortMessage(std::uint32_t message) override {
     if ((message & 0xF0) == midi::status::kNoteOn) m_lastNoteOn = Clock::now();
     return midi::kOk;

@@ -1,13 +1,14 @@
 #include "main_window/chart_area.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <algorithm>
 #include <array>
 
+#include "design/design_fonts.h"
 #include "main_window/chart_keyboard_image.h"
 #include "main_window/chart_markers.h"
-#include "design/design_fonts.h"
 #include "main_window/disc.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/placement.h"
@@ -28,14 +29,14 @@ constexpr qreal kRootPoints = 36;
 constexpr qreal kCaptionPoints = 12;
 
 QLabel* makeRootLabel(QWidget* frame) {
-  auto* label = place(new QLabel(QStringLiteral("Root"), frame), QStringLiteral("lblChord"),
-                      layout::kChartRoot);
+  auto* label = place(new QLabel(QCoreApplication::translate("tonalis::frmMain", "Root"), frame),
+                      QStringLiteral("lblChord"), layout::kChartRoot);
   QFont font = fonts::timesNewRoman(kRootPoints);
   font.setBold(true);
   font.setItalic(true);
   label->setFont(font);
   label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-  label->setAccessibleDescription(QStringLiteral("Chart root"));
+  label->setAccessibleDescription(QCoreApplication::translate("tonalis::frmMain", "Chart root"));
   return label;
 }
 
@@ -56,7 +57,7 @@ void setChartRoot(QLabel& label, const QString& rootName) {
 
 void buildChartArea(QWidget& chartBox, FrmMainControls& controls) {
   QGroupBox* frame = makeFrame(&chartBox, QStringLiteral("Frame5"), layout::kChartFrame,
-                               QStringLiteral("Chords Display"));
+                               QCoreApplication::translate("tonalis::frmMain", "Chords Display"));
 
   std::vector<QWidget*> order;
   controls.lblChord = makeRootLabel(frame);

@@ -1,5 +1,6 @@
 #include "main_window/chord_readout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -32,8 +33,9 @@ QLabel* makeChordReadout(QWidget* client) {
       place(new QLabel(client), QStringLiteral("lblChordReading"), layout::kChordReading);
   readout->setFont(fonts::timesNewRoman(kReadoutPoints));
   readout->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  readout->setAccessibleName(QStringLiteral("Chord reading"));
-  readout->setToolTip(QStringLiteral("Names of the chord the selected keys form, the best first"));
+  readout->setAccessibleName(QCoreApplication::translate("tonalis::frmMain", "Chord reading"));
+  readout->setToolTip(QCoreApplication::translate(
+      "tonalis::frmMain", "Names of the chord the selected keys form, the best first"));
   return readout;
 }
 

@@ -30,10 +30,15 @@ class QTimer;
 
 namespace tonalis {
 
+class PreferencesDialog;
+class UserSettings;
+
 class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
+  static constexpr int kFullVolume = 127;
+
   // The MIDI keyboard's port remembered from an earlier run (empty for none), and where each
   // choice of the "Input" menu is kept for the next run.
   struct InputChoice {
@@ -51,6 +56,15 @@ class frmMain : public QMainWindow {
   // Adds the "Input" menu and plays what comes from `input`, which must outlive the window.
   // Without it the window has no input.
   void useMidiInput(midi::MidiInput& input, InputChoice choice);
+
+  // Adds Edit > Preferences (Ctrl+,) and keeps the output device, the volume and the
+  // soundfont chosen in `settings`, which must outlive the window; called before load(), it
+  // makes the load step restore the device and the volume. Without it nothing is kept.
+  void usePreferences(UserSettings& settings);
+
+  // What the window says when a soundfont does not load.
+  static QString soundFontFailureMessage(const QString& file, const QString& reason,
+                                         const QString& playing);
 
   // For tests and tools.
   const WindowState& state() const { return m_state; }
@@ -112,6 +126,15 @@ class frmMain : public QMainWindow {
   void closeOutput();
   void Dial1_Change();
 
+  // Preferences and the choices kept for the next start (frm_main_preferences.cpp).
+  void showPreferences();
+  void showPreferenceValues();
+  void chooseDevice(int entry);
+  int rememberedDeviceEntry() const;
+  int rememberedVolume() const;
+  void rememberVolume(int value);
+  void soundFontReported(const midi::MidiEvent& event);
+
   // The "Input" menu and what is played into it (frm_main_input.cpp).
   void takeInputEvents();
   void openRememberedInput(const std::vector<std::string>& ports);
@@ -157,6 +180,12 @@ class frmMain : public QMainWindow {
   bool m_inputListed = false;
   // The remembered port opening at start: failing, it says nothing.
   bool m_inputOpenQuietly = false;
+
+  UserSettings* m_settings = nullptr;
+  PreferencesDialog* m_preferences = nullptr;  // made when first asked for
+  QString m_playingSoundFont;                  // as the output last reported it
+  QString m_askedSoundFont;                    // chosen in the preferences, not yet reported on
+  QString m_soundFontOutcome;                  // what became of the last one chosen
 };
 
 }  // namespace tonalis

@@ -7,6 +7,7 @@
 #include "main_window/chart_markers.h"
 #include "main_window/frm_main.h"
 #include "main_window/pressable_label.h"
+#include "main_window/refusal_message.h"
 #include "theory/chart_root.h"
 #include "theory/chord_chart.h"
 #include "theory/identification.h"
@@ -41,7 +42,7 @@ void frmMain::cmdBuildChord_Click() {
   nameChartPictures(0);
   const theory::ChartRoot root = theory::chooseChartRoot(m_selection);
   if (root.refusal) {
-    m_messages.show(toQString(*root.refusal));
+    m_messages.show(refusalMessage(*root.refusal));
     return;
   }
   m_ui.cmdPrint->setEnabled(true);
@@ -81,7 +82,7 @@ void frmMain::cmdDetChord_Click() {
   setText(m_ui.lblChordSymbol, result.symbol);
   setText(m_ui.lblChordName, result.name);
   setSelection(result.selection);
-  if (result.message) m_messages.show(QString::fromStdString(*result.message));
+  if (result.message) m_messages.show(refusalMessage(*result.message));
 }
 
 }  // namespace tonalis

@@ -14,21 +14,22 @@ namespace tonalis {
 
 namespace {
 
-const QString kMidiMapperCaption = QStringLiteral("MIDI Mapper");
-
 // What the code means follows it, then what the output knows about this failure.
 QString openFailureMessage(int code, const std::string& detail) {
-  QString message =
-      withMeaning(QStringLiteral("Couldn't open midi out, rc = ") + QString::number(code), code);
+  QString message = withMeaning(
+      QCoreApplication::translate("tonalis::frmMain", "Couldn't open midi out, rc = %1").arg(code),
+      code);
   if (!detail.empty()) message += QStringLiteral("\n\n") + QString::fromStdString(detail);
   return message;
 }
 
 QString lostDeviceMessage(const QString& device) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "tonalis::frmMain",
              "The MIDI device \u201C%1\u201D has stopped working: its MIDI system has "
              "shut down or the device was removed.\n\nKeys and chords now sound "
-             "through MIDI Mapper.")
+             "through MIDI Mapper. To play there again, start its MIDI system again or plug "
+             "it in, then choose it in Devices.")
       .arg(device);
 }
 
@@ -94,6 +95,9 @@ void frmMain::handleMidiEvent(const midi::MidiEvent& event) {
     case Kind::kOpened:
       outputOpened(event.code, event.detail);
       break;
+    case Kind::kSoundFont:
+      soundFontReported(event);
+      break;
     case Kind::kDeviceLost:
       // A choice made since is under way and reports for itself.
       if (m_pendingOpens == 0 && m_state.curDevice != midi::kMidiMapper &&
@@ -110,13 +114,16 @@ void frmMain::showDeviceList() {
   m_state.deviceCount = m_output.deviceCount();
   const int entries = 1 + std::max(0, m_state.deviceCount);
   keepEntries(m_ui.device, entries, *m_ui.mnuDevice, *m_ui.deviceGroup, "device",
-              [this](int entry) { device_Click(entry); });
-  m_ui.device.front()->setText(kMidiMapperCaption);
+              [this](int entry) { chooseDevice(entry); });
+  m_ui.device.front()->setText(tr("MIDI Mapper"));
   for (int entry = 1; entry < entries; ++entry) {
     showPortEntry(*m_ui.device[static_cast<std::size_t>(entry)],
                   QString::fromStdString(m_output.deviceName(entry - 1)), *m_ui.mnuDevice);
   }
-  if (!m_deviceChosen) return;
+  if (!m_deviceChosen) {
+    showPreferenceValues();
+    return;
+  }
 
   int chosen = -1;
   for (int entry = 0; entry < entries && chosen < 0; ++entry) {
@@ -135,6 +142,7 @@ void frmMain::showDeviceList() {
   } else if (m_pendingOpens == 0) {
     chosenDeviceLost();
   }
+  showPreferenceValues();
 }
 
 void frmMain::outputOpened(int code, const std::string& failureDetail) {

@@ -5,6 +5,7 @@
 // a frame.
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,16 +24,19 @@ namespace {
 constexpr int kFrameMilliseconds = 16;
 
 QString inputFailureMessage(const std::string& port, int code) {
-  return withMeaning(QStringLiteral("Couldn't open the MIDI input \u201C%1\u201D, rc = %2")
+  return withMeaning(QCoreApplication::translate(
+                         "tonalis::frmMain", "Couldn't open the MIDI input \u201C%1\u201D, rc = %2")
                          .arg(fromUtf8(port))
                          .arg(code),
                      code);
 }
 
 QString lostInputMessage(const std::string& port) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "tonalis::frmMain",
              "The MIDI input \u201C%1\u201D has stopped working: its MIDI system has shut "
-             "down or the keyboard was unplugged.")
+             "down or the keyboard was unplugged.\n\nPlug it in again or start its MIDI "
+             "system, then choose it in Input.")
       .arg(fromUtf8(port));
 }
 
@@ -46,7 +50,7 @@ std::set<int> keysOf(const theory::Selection& selection) {
 void frmMain::useMidiInput(midi::MidiInput& input, InputChoice choice) {
   m_input = &input;
   m_inputChoice = std::move(choice);
-  m_ui.mnuInput = menuBar()->addMenu(QStringLiteral("&Input"));
+  m_ui.mnuInput = menuBar()->addMenu(tr("&Input"));
   m_ui.mnuInput->setObjectName(QStringLiteral("mnuInput"));
   m_ui.mnuInput->setToolTipsVisible(true);
   m_ui.inputGroup = new QActionGroup(m_ui.mnuInput);
@@ -106,7 +110,7 @@ void frmMain::showInputList(const std::vector<std::string>& ports) {
   const int entries = 1 + static_cast<int>(ports.size());
   keepEntries(m_ui.input, entries, *m_ui.mnuInput, *m_ui.inputGroup, "input",
               [this](int entry) { input_Click(entry); });
-  m_ui.input.front()->setText(QStringLiteral("None"));
+  m_ui.input.front()->setText(tr("None"));
   m_ui.input.front()->setData(QString());
   for (std::size_t port = 0; port < ports.size(); ++port) {
     showPortEntry(*m_ui.input[port + 1], fromUtf8(ports[port]), *m_ui.mnuInput);
@@ -122,6 +126,7 @@ void frmMain::checkInputEntry() {
     if (!chosen.isEmpty() && action->data().toString() == chosen) checked = action;
   }
   for (QAction* action : m_ui.input) action->setChecked(action == checked);
+  showPreferenceValues();
 }
 
 void frmMain::input_Click(int entry) {

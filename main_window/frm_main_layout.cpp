@@ -1,6 +1,7 @@
 // The window's controls outside the chart area: buttons, result frames, volume group, keyboard
 // and the "Devices" menu.
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -9,9 +10,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "design/design_fonts.h"
 #include "main_window/chart_area.h"
 #include "main_window/chord_readout.h"
-#include "design/design_fonts.h"
 #include "main_window/dial/dial.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/keyboard_widget.h"
@@ -83,7 +84,8 @@ FrmMainControls buildControls(QMainWindow& window) {
   window.setCentralWidget(client);
   window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  c.mnuDevice = window.menuBar()->addMenu(QStringLiteral("&Devices"));
+  c.mnuDevice =
+      window.menuBar()->addMenu(QCoreApplication::translate("tonalis::frmMain", "&Devices"));
   c.mnuDevice->setObjectName(QStringLiteral("mnuDevice"));
   c.mnuDevice->setToolTipsVisible(true);  // the whole name of a device shown elided
   c.deviceGroup = new QActionGroup(c.mnuDevice);
@@ -96,30 +98,43 @@ FrmMainControls buildControls(QMainWindow& window) {
   window.addAction(openMenus);
 
   c.cmdDetChord = makeButton(
-      client, "cmdDetChord", layout::kDetChord, QStringLiteral("Determine Root"),
-      QStringLiteral("Select the desired notes of a chord and click here to determine the root "
-                     "and chord"));
-  c.cmdBuildChord =
-      makeButton(client, "cmdBuildChord", layout::kBuildChord, QStringLiteral("Show Chords"),
-                 QStringLiteral("Select a Root key/note and click here to display the chords"));
-  c.cmdPrint = makeButton(client, "cmdPrint", layout::kPrint, QStringLiteral("Print"), {});
-  c.cmdClear = makeButton(client, "cmdClear", layout::kClear, QStringLiteral("Clear"),
-                          QStringLiteral("Clears all selected notes and displayed chords"));
+      client, "cmdDetChord", layout::kDetChord,
+      QCoreApplication::translate("tonalis::frmMain", "Determine Root"),
+      QCoreApplication::translate(
+          "tonalis::frmMain",
+          "Select the desired notes of a chord and click here to determine the root and chord"));
+  c.cmdBuildChord = makeButton(
+      client, "cmdBuildChord", layout::kBuildChord,
+      QCoreApplication::translate("tonalis::frmMain", "Show Chords"),
+      QCoreApplication::translate("tonalis::frmMain",
+                                  "Select a Root key/note and click here to display the chords"));
+  c.cmdPrint = makeButton(client, "cmdPrint", layout::kPrint,
+                          QCoreApplication::translate("tonalis::frmMain", "Print"), {});
+  c.cmdClear = makeButton(
+      client, "cmdClear", layout::kClear, QCoreApplication::translate("tonalis::frmMain", "Clear"),
+      QCoreApplication::translate("tonalis::frmMain",
+                                  "Clears all selected notes and displayed chords"));
 
   std::vector<QWidget*> frames;
-  c.lblChordName =
-      makeResultFrame(client, "Frame4", layout::kChordNameFrame, QStringLiteral("Chord Name"),
-                      QStringLiteral("Displays the name of the chord"), "lblChordName",
-                      layout::kChordNameLabel, {}, QStringLiteral("Chord name"), frames);
+  c.lblChordName = makeResultFrame(
+      client, "Frame4", layout::kChordNameFrame,
+      QCoreApplication::translate("tonalis::frmMain", "Chord Name"),
+      QCoreApplication::translate("tonalis::frmMain", "Displays the name of the chord"),
+      "lblChordName", layout::kChordNameLabel, {},
+      QCoreApplication::translate("tonalis::frmMain", "Chord name"), frames);
   c.lblNotes = makeResultFrame(
-      client, "Frame3", layout::kPlayedNotesFrame, QStringLiteral("Played Notes"),
-      QStringLiteral("Displays the selected notes"), "lblNotes", layout::kPlayedNotesLabel,
-      QStringLiteral("Played Notes"), QStringLiteral("Played notes"), frames);
-  c.lblChordSymbol =
-      makeResultFrame(client, "Frame2", layout::kChordSymbolFrame, QStringLiteral("Chord Symbol"),
-                      QStringLiteral("Displays the typical chord symbols"), "lblChordSymbol",
-                      layout::kChordSymbolLabel, QStringLiteral("Chord Symbol"),
-                      QStringLiteral("Chord symbol"), frames);
+      client, "Frame3", layout::kPlayedNotesFrame,
+      QCoreApplication::translate("tonalis::frmMain", "Played Notes"),
+      QCoreApplication::translate("tonalis::frmMain", "Displays the selected notes"), "lblNotes",
+      layout::kPlayedNotesLabel, QCoreApplication::translate("tonalis::frmMain", "Played Notes"),
+      QCoreApplication::translate("tonalis::frmMain", "Played notes"), frames);
+  c.lblChordSymbol = makeResultFrame(
+      client, "Frame2", layout::kChordSymbolFrame,
+      QCoreApplication::translate("tonalis::frmMain", "Chord Symbol"),
+      QCoreApplication::translate("tonalis::frmMain", "Displays the typical chord symbols"),
+      "lblChordSymbol", layout::kChordSymbolLabel,
+      QCoreApplication::translate("tonalis::frmMain", "Chord Symbol"),
+      QCoreApplication::translate("tonalis::frmMain", "Chord symbol"), frames);
   // The longest symbols ("C#m7(b5) / C#O7 / C#min7(b5)") are wider than the label; the label is
   // tall enough for three lines, so they wrap at their separators instead of being cut off.
   c.lblChordSymbol->setWordWrap(true);
@@ -134,23 +149,25 @@ FrmMainControls buildControls(QMainWindow& window) {
   c.dial1->setMax(127);
   c.dial1->setDepth(30);
   c.dial1->setColorLed(QColor(128, 128, 128));
-  c.dial1->setToolTip(QStringLiteral("Adjusts the overall Midi Volume"));
-  c.dial1->setAccessibleName(QStringLiteral("Volume"));
+  c.dial1->setToolTip(
+      QCoreApplication::translate("tonalis::frmMain", "Adjusts the overall Midi Volume"));
+  c.dial1->setAccessibleName(QCoreApplication::translate("tonalis::frmMain", "Volume"));
 
   c.pgbVolume = place(new QProgressBar(client), QStringLiteral("pgbVolume"), layout::kVolumeBar);
   c.pgbVolume->setOrientation(Qt::Vertical);
   c.pgbVolume->setRange(0, 127);
   c.pgbVolume->setValue(0);
   c.pgbVolume->setTextVisible(false);
-  c.pgbVolume->setAccessibleName(QStringLiteral("Volume bar"));
+  c.pgbVolume->setAccessibleName(QCoreApplication::translate("tonalis::frmMain", "Volume bar"));
 
   const std::vector<QWidget*> lines = buildTickLines(client);
   c.keyboard = new KeyboardWidget(client);
 
   c.lblVol[0] = makeVolumeLabel(client, 0, layout::kVolumeHeading);
-  c.lblVol[0]->setAccessibleName(QStringLiteral("Volume"));
+  c.lblVol[0]->setAccessibleName(QCoreApplication::translate("tonalis::frmMain", "Volume"));
   c.lblVol[1] = makeVolumeLabel(client, 1, layout::kVolumeLevel);
-  c.lblVol[1]->setAccessibleDescription(QStringLiteral("Volume level"));
+  c.lblVol[1]->setAccessibleDescription(
+      QCoreApplication::translate("tonalis::frmMain", "Volume level"));
 
   std::vector<QWidget*> order{c.cmdDetChord, c.cmdBuildChord, c.cmdPrint, c.cmdClear};
   order.insert(order.end(), frames.begin(), frames.end());

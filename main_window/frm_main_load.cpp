@@ -12,7 +12,6 @@
 namespace tonalis {
 
 namespace {
-constexpr int kFullVelocity = 127;
 constexpr int kMiddleC = 60;
 }  // namespace
 
@@ -22,12 +21,18 @@ void frmMain::load() {
   createChartMarkers();
   cmdClear_Click();
   fillDeviceMenu();
-  device_Click(0);
-  // The window opens with the mapper's result known, and any failure shown over the splash.
+  // The device of the last run when it is still there, else the mapper.
+  const int remembered = rememberedDeviceEntry();
+  device_Click(remembered);
+  // The window opens with the result known, and any failure shown over the splash.
   waitForOutput([this] { return m_pendingOpens == 0; });
-  m_player.setVelocity(kFullVelocity);
+  if (remembered != 0 && m_state.midiRc != midi::kOk) {
+    device_Click(0);
+    waitForOutput([this] { return m_pendingOpens == 0; });
+  }
+  m_player.setVelocity(kFullVolume);
   m_player.setBaseNote(kMiddleC);
-  m_ui.dial1->setValue(kFullVelocity);
+  m_ui.dial1->setValue(rememberedVolume());
   Dial1_Change();
 }
 

@@ -1,5 +1,6 @@
 // Sounding keys and chart chords through the note player, the volume dial, and the guards that
 // keep a note from hanging.
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -18,7 +19,7 @@ namespace {
 QString levelText(int value) {
   switch (value) {
     case 0:
-      return QStringLiteral("Off");
+      return QCoreApplication::translate("tonalis::frmMain", "Off");
     case 32:
       return QStringLiteral("1/4");
     case 64:
@@ -26,7 +27,7 @@ QString levelText(int value) {
     case 96:
       return QStringLiteral("3/4");
     case 127:
-      return QStringLiteral("Full");
+      return QCoreApplication::translate("tonalis::frmMain", "Full");
     default:
       return QString::number(value);
   }
@@ -97,6 +98,7 @@ void frmMain::Dial1_Change() {
   // repaint keeps it true to the dial.
   m_ui.pgbVolume->update();
   m_player.setVelocity(value);
+  rememberVolume(value);
 }
 
 }  // namespace tonalis

@@ -56,8 +56,7 @@ QImage frmMain::chartPage() {
 
 void frmMain::offerPdf(const QImage& page, const QString& reason) {
   const QString question =
-      QStringLiteral("The chart could not be printed. %1\n\nSave it as a PDF file instead?")
-          .arg(reason);
+      tr("The chart could not be printed. %1\n\nSave it as a PDF file instead?").arg(reason);
   if (!m_messages.ask(question)) return;
   const QString path = m_printer.choosePdfFile();
   if (path.isEmpty()) return;

@@ -1,5 +1,6 @@
 #include "main_window/keyboard_widget.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -48,7 +49,8 @@ KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
                                   layout::keyRect(key), *this);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
-    label->setToolTip(QStringLiteral("Click here to select notes"));
+    label->setToolTip(
+        QCoreApplication::translate("tonalis::frmMain", "Click here to select notes"));
     label->setAccessibleName(keyAccessibleName(key));
     label->setCheckable(true);
     // One key at a time is in the tab chain; the arrow keys move it along the keyboard.

@@ -1,5 +1,6 @@
 #include "main_window/pdf_save_path.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,9 +25,10 @@ PdfFolders pdfFoldersHere() {
 }
 
 QString askForPdfFile(QWidget* parent) {
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Chart as PDF"),
-                                      proposedPdfPath(pdfFoldersHere()),
-                                      QStringLiteral("PDF files (*.pdf)"));
+  return QFileDialog::getSaveFileName(
+      parent, QCoreApplication::translate("tonalis::frmMain", "Save Chart as PDF"),
+      proposedPdfPath(pdfFoldersHere()),
+      QCoreApplication::translate("tonalis::frmMain", "PDF files (*.pdf)"));
 }
 
 }  // namespace tonalis

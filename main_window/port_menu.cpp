@@ -1,6 +1,7 @@
 #include "main_window/port_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <string_view>
 
@@ -34,7 +35,11 @@ void showPortEntry(QAction& entry, const QString& name, const QMenu& menu) {
 
 QString withMeaning(QString message, int code) {
   const std::string_view meaning = midi::resultMeaning(code);
-  if (!meaning.empty()) message += QStringLiteral("\n\n") + fromUtf8(meaning);
+  // A text of its own, not a view into a longer one: its data ends where it does.
+  if (!meaning.empty()) {
+    message +=
+        QStringLiteral("\n\n") + QCoreApplication::translate("ResultMeaning", meaning.data());
+  }
   return message;
 }
 

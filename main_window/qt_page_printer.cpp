@@ -1,5 +1,6 @@
 #include "main_window/qt_page_printer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -33,16 +34,17 @@ bool paintLandscapePage(QPrinter& printer, const QImage& page) {
 
 std::optional<QString> QtPagePrinter::print(const QImage& page) {
   const std::string printer = defaultPrinterName();
-  if (printer.empty()) return QStringLiteral("No printer is available.");
+  if (printer.empty()) return QCoreApplication::translate("Printing", "No printer is available.");
   // The print service takes the page as a PDF file, and answers whether it took the job.
   const QTemporaryDir folder;
   const QString file = folder.filePath(QStringLiteral("chord chart.pdf"));
   if (!folder.isValid() || savePdf(page, file)) {
-    return QStringLiteral("The page could not be prepared for the printer.");
+    return QCoreApplication::translate("Printing",
+                                       "The page could not be prepared for the printer.");
   }
   if (const std::optional<std::string> refusal =
           submitPrintJob(printer, QFile::encodeName(file).toStdString(), kDocumentName)) {
-    return QStringLiteral("The printer \"%1\" did not take the job: %2")
+    return QCoreApplication::translate("Printing", "The printer \"%1\" did not take the job: %2")
         .arg(QString::fromStdString(printer), QString::fromStdString(*refusal));
   }
   return std::nullopt;
@@ -59,7 +61,8 @@ std::optional<QString> QtPagePrinter::savePdf(const QImage& page, const QString&
   printer.setDocName(QString::fromLatin1(kDocumentName));
   // QPrinter reports an unwritable file only by leaving it missing or empty.
   if (!paintLandscapePage(printer, page) || QFileInfo(path).size() == 0) {
-    return QStringLiteral("The file \"%1\" could not be written.").arg(path);
+    return QCoreApplication::translate("Printing", "The file \"%1\" could not be written.")
+        .arg(path);
   }
   return std::nullopt;
 }

@@ -22,6 +22,7 @@ namespace tonalis::midi {
   X(delete_fluid_synth)                 \
   X(fluid_is_soundfont)                 \
   X(fluid_synth_sfload)                 \
+  X(fluid_synth_sfunload)               \
   X(fluid_synth_noteon)                 \
   X(fluid_synth_noteoff)                \
   X(fluid_synth_key_pressure)           \

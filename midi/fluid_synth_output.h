@@ -21,6 +21,8 @@ class FluidSynthOutput final : public MessageSink {
 
   int send(const ChannelMessage& message) override;
 
+  FluidSynthesizer& synthesizer() { return *m_synthesizer; }
+
  private:
   FluidSynthOutput(std::unique_ptr<FluidSynthesizer> synthesizer,
                    std::unique_ptr<FluidDriverFeed> feed, bool pauseWhenSilent);

@@ -1,5 +1,6 @@
 #include "midi/fluid_synthesizer.h"
 
+#include <system_error>
 #include <utility>
 
 #include "midi/fluid_log.h"
@@ -45,11 +46,38 @@ int play(fluid_synth_t* synth, const ChannelMessage& message) {
   }
 }
 
+struct Loaded {
+  int id = FLUID_FAILED;
+  std::optional<SoundFontFailure> failure;
+};
+
+// Loads `file` into `synth`, its presets taking over the channels.
+Loaded loadSoundFont(fluid_synth_t* synth, const std::filesystem::path& file,
+                     FluidErrorCapture& errors) {
+  // Checked first: handing FluidSynth a file of another kind makes its loaders print.
+  if (!fluid().fluid_is_soundfont(file.c_str())) {
+    errors.keep("not a SoundFont file: " + file.string());
+    return {FLUID_FAILED, SoundFontFailure{file, "not a SoundFont file"}};
+  }
+  const std::size_t mark = errors.errorCount();
+  const int id = fluid().fluid_synth_sfload(synth, file.c_str(), 1);
+  if (id != FLUID_FAILED) return {id, std::nullopt};
+  // FluidSynth's first complaint says what is wrong with the file; the ones after it come
+  // from the other loaders it tries and from giving up.
+  const std::string reason = errors.firstErrorSince(mark);
+  return {FLUID_FAILED, SoundFontFailure{file, reason.empty() ? "it did not load" : reason}};
+}
+
 }  // namespace
 
 FluidSynthesizer::FluidSynthesizer(FluidSettingsPtr settings, FluidSynthPtr synth,
-                                   std::filesystem::path font)
-    : m_settings(std::move(settings)), m_synth(std::move(synth)), m_soundFont(std::move(font)) {}
+                                   std::filesystem::path font, int fontId,
+                                   std::optional<SoundFontFailure> skipped)
+    : m_settings(std::move(settings)),
+      m_synth(std::move(synth)),
+      m_soundFont(std::move(font)),
+      m_soundFontId(fontId),
+      m_skipped(std::move(skipped)) {}
 
 Opened<FluidSynthesizer> FluidSynthesizer::create(const SoundFontSearch& search) {
   const std::vector<std::filesystem::path> candidates = soundFontCandidates(search);
@@ -69,28 +97,33 @@ Opened<FluidSynthesizer> FluidSynthesizer::create(const SoundFontSearch& search)
     return Opened<FluidSynthesizer>::failure(kNoDriver);
   }
   // The first file that did not load is the one to name: the user's own choice comes first.
-  std::string firstFailure;
+  std::optional<SoundFontFailure> firstFailure;
   for (const std::filesystem::path& candidate : candidates) {
-    // Checked first: handing FluidSynth a file of another kind makes its loaders print.
-    if (!fluid().fluid_is_soundfont(candidate.c_str())) {
-      errors.keep("not a SoundFont file: " + candidate.string());
-      if (firstFailure.empty()) firstFailure = candidate.string() + ": not a SoundFont file";
-      continue;
+    Loaded loaded = loadSoundFont(synth.get(), candidate, errors);
+    if (loaded.id != FLUID_FAILED) {
+      return {std::unique_ptr<FluidSynthesizer>(new FluidSynthesizer(
+          std::move(settings), std::move(synth), candidate, loaded.id, std::move(firstFailure)))};
     }
-    const std::size_t mark = errors.errorCount();
-    if (fluid().fluid_synth_sfload(synth.get(), candidate.c_str(), 1) != FLUID_FAILED) {
-      return {std::unique_ptr<FluidSynthesizer>(
-          new FluidSynthesizer(std::move(settings), std::move(synth), candidate))};
-    }
-    // FluidSynth's first complaint says what is wrong with the file; the ones after it come
-    // from the other loaders it tries and from giving up.
-    if (firstFailure.empty()) {
-      const std::string reason = errors.firstErrorSince(mark);
-      firstFailure = candidate.string() + ": " + (reason.empty() ? "it did not load" : reason);
-    }
+    if (!firstFailure) firstFailure = std::move(loaded.failure);
   }
   errors.reportKept();
-  return Opened<FluidSynthesizer>::failure(kBadSoundFont, firstFailure);
+  return Opened<FluidSynthesizer>::failure(
+      kBadSoundFont, firstFailure->file.string() + ": " + firstFailure->reason);
+}
+
+std::optional<SoundFontFailure> FluidSynthesizer::replaceSoundFont(
+    const std::filesystem::path& file) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) {
+    return SoundFontFailure{file, "there is no such file"};
+  }
+  FluidErrorCapture errors;
+  Loaded loaded = loadSoundFont(m_synth.get(), file, errors);
+  if (loaded.id == FLUID_FAILED) return std::move(loaded.failure);
+  fluid().fluid_synth_sfunload(m_synth.get(), m_soundFontId, 1);
+  m_soundFont = file;
+  m_soundFontId = loaded.id;
+  return std::nullopt;
 }
 
 int FluidSynthesizer::send(const ChannelMessage& message) {

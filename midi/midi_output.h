@@ -35,6 +35,11 @@ struct MidiEvent {
     kClosed,         // a close() has been done; `code` says how it went
     kOpened,         // an open() has been done; `code` says how it went
     kDeviceLost,     // the open `device` stopped working; nothing is open any more
+    // The soundfont `file` plays from now on (kOk: chosen with chooseSoundFont(), or the
+    // synthesizer started with another than before), or did not load (kBadSoundFont, why in
+    // `detail`: chosen, or passed over once as the synthesizer started). `soundFont` is the
+    // one that plays now, empty when none does yet.
+    kSoundFont,
   };
   Kind kind{};
   int code = kOk;
@@ -43,16 +48,26 @@ struct MidiEvent {
   // file that did not load and why, say); empty when there is nothing more to say.
   std::string detail;
   std::vector<std::string> devices;  // kDevicesListed: the names, in device id order
+  std::string file;                  // kSoundFont
+  std::string soundFont;             // kSoundFont
 
   static MidiEvent listed(std::vector<std::string> names) {
-    return {Kind::kDevicesListed, kOk, {}, {}, std::move(names)};
+    return {Kind::kDevicesListed, kOk, {}, {}, std::move(names), {}, {}};
   }
-  static MidiEvent closed(int result) { return {Kind::kClosed, result, {}, {}, {}}; }
+  static MidiEvent closed(int result) { return {Kind::kClosed, result, {}, {}, {}, {}, {}}; }
   static MidiEvent opened(int result, std::string detail = {}) {
-    return {Kind::kOpened, result, {}, std::move(detail), {}};
+    return {Kind::kOpened, result, {}, std::move(detail), {}, {}, {}};
   }
   static MidiEvent lost(std::string name) {
-    return {Kind::kDeviceLost, kBadDeviceId, std::move(name), {}, {}};
+    return {Kind::kDeviceLost, kBadDeviceId, std::move(name), {}, {}, {}, {}};
+  }
+  static MidiEvent soundFontLoaded(std::string file) {
+    std::string playing = file;
+    return {Kind::kSoundFont, kOk, {}, {}, {}, std::move(file), std::move(playing)};
+  }
+  static MidiEvent soundFontFailed(std::string file, std::string reason, std::string playing) {
+    return {Kind::kSoundFont, kBadSoundFont,     {}, std::move(reason), {},
+            std::move(file),  std::move(playing)};
   }
 };
 
@@ -80,6 +95,9 @@ class MidiOutput {
   virtual void open(int id) = 0;
   // Stops the notes still sounding on the open output, then closes it; kClosed follows.
   virtual void close() = 0;
+  // Makes the built-in synthesizer play the soundfont `file` from now on, and on later
+  // starts of it; kSoundFont follows. When it does not load, the one that played goes on.
+  virtual void chooseSoundFont(const std::string& file) = 0;
   // Sends a packed short message (status in the low byte, then note, then velocity) to the
   // output open by then. kInvalidParameter for a value that is no channel message, else kOk:
   // the message is on its way.

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "midi/alsa_ports.h"
-#include "midi/fluid_synth_output.h"
 
 namespace tonalis::midi {
 namespace {
@@ -21,9 +20,10 @@ class JackPortSink final : public MessageSink {
   JackMidiClient& m_client;
 };
 
-Opened<MessageSink> openSynthesizer(const SoundFontSearch& soundFonts) {
-  Opened<FluidSynthOutput> synth = FluidSynthOutput::open(soundFonts);
-  return {std::move(synth.value), synth.code, std::move(synth.detail)};
+// What follows "file: " in a failure's detail.
+std::string reasonAfter(const std::string& detail, const std::filesystem::path& file) {
+  const std::string prefix = file.string() + ": ";
+  return detail.starts_with(prefix) ? detail.substr(prefix.size()) : detail;
 }
 
 }  // namespace
@@ -49,16 +49,18 @@ void OutputWorker::listDevices() {
 }
 
 void OutputWorker::prepareMapper() {
-  post([this] { m_preparedMapper = openSynthesizer(m_soundFonts); });
+  post([this] { m_preparedMapper = FluidSynthOutput::open(m_soundFonts); });
 }
 
 void OutputWorker::openMapper() {
   post([this] {
     closeOutput();
-    Opened<MessageSink> opened =
-        m_preparedMapper ? std::move(*m_preparedMapper) : openSynthesizer(m_soundFonts);
+    Opened<FluidSynthOutput> opened =
+        m_preparedMapper ? std::move(*m_preparedMapper) : FluidSynthOutput::open(m_soundFonts);
     m_preparedMapper.reset();
-    finishOpen(std::move(opened), {}, false);
+    m_synthesizer = opened.value.get();
+    finishOpen({std::move(opened.value), opened.code, std::move(opened.detail)}, {}, false);
+    if (m_synthesizer != nullptr) reportSoundFont(m_synthesizer->synthesizer());
   });
 }
 
@@ -95,6 +97,47 @@ void OutputWorker::send(const ChannelMessage& message) {
   });
 }
 
+void OutputWorker::chooseSoundFont(std::filesystem::path file) {
+  post([this, file = std::move(file)] {
+    FluidSynthOutput* synthesizer = m_synthesizer;
+    if (synthesizer == nullptr && m_preparedMapper) synthesizer = m_preparedMapper->value.get();
+    const std::optional<SoundFontFailure> failure =
+        synthesizer != nullptr ? synthesizer->synthesizer().replaceSoundFont(file)
+                               : tryOutSoundFont(file);
+    if (failure) {
+      m_events.push(MidiEvent::soundFontFailed(file.string(), failure->reason, m_playingSoundFont));
+      return;
+    }
+    // Later starts of the synthesizer, after another device, play it too.
+    m_soundFonts.insert(m_soundFonts.begin(), file);
+    m_playingSoundFont = file.string();
+    m_events.push(MidiEvent::soundFontLoaded(file.string()));
+  });
+}
+
+// Without a synthesizer to load it into, one made for the test says whether it loads.
+std::optional<SoundFontFailure> OutputWorker::tryOutSoundFont(const std::filesystem::path& file) {
+  const Opened<FluidSynthesizer> trial = FluidSynthesizer::create({file});
+  if (trial.value) return std::nullopt;
+  if (trial.code == kNoSoundFont) return SoundFontFailure{file, "there is no such file"};
+  return SoundFontFailure{file, reasonAfter(trial.detail, file)};
+}
+
+// What the synthesizer that just started plays, told when it changes, after the chosen file
+// that it could not load, told once.
+void OutputWorker::reportSoundFont(FluidSynthesizer& synthesizer) {
+  const std::string playing = synthesizer.soundFont().string();
+  const std::optional<SoundFontFailure>& skipped = synthesizer.skipped();
+  if (skipped && std::ranges::find(m_reportedSoundFonts, skipped->file.string()) ==
+                     m_reportedSoundFonts.end()) {
+    m_reportedSoundFonts.push_back(skipped->file.string());
+    m_events.push(MidiEvent::soundFontFailed(skipped->file.string(), skipped->reason, playing));
+  }
+  if (playing == m_playingSoundFont) return;
+  m_playingSoundFont = playing;
+  m_events.push(MidiEvent::soundFontLoaded(playing));
+}
+
 std::vector<SystemPort> OutputWorker::readPorts() {
   std::vector<SystemPort> ports;
   for (std::string& name : listAlsaOutputPorts())
@@ -124,6 +167,7 @@ void OutputWorker::finishOpen(Opened<MessageSink> opened, std::string name, bool
 }
 
 int OutputWorker::closeOutput() {
+  m_synthesizer = nullptr;
   if (!m_output) return kInvalidHandle;
   for (const ChannelMessage& release : m_sounding.releaseAll()) m_output->send(release);
   m_output.reset();
@@ -133,6 +177,7 @@ int OutputWorker::closeOutput() {
 // The notes that sounded there cannot be stopped any more; nothing else is sent there.
 void OutputWorker::loseOutput() {
   m_sounding.releaseAll();
+  m_synthesizer = nullptr;
   m_output.reset();
   m_events.push(MidiEvent::lost(m_outputName));
 }

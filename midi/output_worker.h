@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "midi/fluid_synth_output.h"
 #include "midi/jack_midi_client.h"
 #include "midi/message_sink.h"
 #include "midi/midi_event_queue.h"
@@ -38,6 +39,7 @@ class OutputWorker {
   void openDevice(std::optional<std::string> name);
   void close();
   void send(const ChannelMessage& message);
+  void chooseSoundFont(std::filesystem::path file);
 
  private:
   void post(std::function<void()> work) { m_thread.post(std::move(work)); }
@@ -48,6 +50,8 @@ class OutputWorker {
   int closeOutput();
   void loseOutput();
   void jackServerGone();
+  void reportSoundFont(FluidSynthesizer& synthesizer);
+  std::optional<SoundFontFailure> tryOutSoundFont(const std::filesystem::path& file);
 
   SoundFontSearch m_soundFonts;
   MidiEventQueue& m_events;
@@ -55,8 +59,14 @@ class OutputWorker {
   // Touched only by the worker's thread.
   std::vector<SystemPort> m_ports;
   std::unique_ptr<JackMidiClient> m_jack;
-  std::optional<Opened<MessageSink>> m_preparedMapper;
+  std::optional<Opened<FluidSynthOutput>> m_preparedMapper;
   std::unique_ptr<MessageSink> m_output;
+  // The output when it is the built-in synthesizer.
+  FluidSynthOutput* m_synthesizer = nullptr;
+  // The soundfont the synthesizer played last, and the failures already reported: a file
+  // that did not load is reported once, not at every open of the synthesizer.
+  std::string m_playingSoundFont;
+  std::vector<std::string> m_reportedSoundFonts;
   std::string m_outputName;
   bool m_outputOnJack = false;
   SoundingNotes m_sounding;

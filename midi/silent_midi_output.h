@@ -18,6 +18,9 @@ class SilentMidiOutput : public MidiOutput {
   void listDevices() override { m_events.push(MidiEvent::listed({})); }
   void open(int) override { m_events.push(MidiEvent::opened(kOk)); }
   void close() override { m_events.push(MidiEvent::closed(kOk)); }
+  void chooseSoundFont(const std::string& file) override {
+    m_events.push(MidiEvent::soundFontLoaded(file));
+  }
   int shortMessage(std::uint32_t) override { return kOk; }
 
  private:

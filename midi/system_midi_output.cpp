@@ -52,6 +52,10 @@ void SystemMidiOutput::close() {
   m_worker.close();
 }
 
+void SystemMidiOutput::chooseSoundFont(const std::string& file) {
+  m_worker.chooseSoundFont(file);
+}
+
 int SystemMidiOutput::shortMessage(std::uint32_t message) {
   const std::optional<ChannelMessage> decoded = decodeShortMessage(message);
   if (!decoded) return kInvalidParameter;

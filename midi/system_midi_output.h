@@ -28,6 +28,7 @@ class SystemMidiOutput final : public MidiOutput {
   void listDevices() override;
   void open(int id) override;
   void close() override;
+  void chooseSoundFont(const std::string& file) override;
   int shortMessage(std::uint32_t message) override;
 
  private:

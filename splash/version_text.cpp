@@ -1,5 +1,7 @@
 #include "splash/version_text.h"
 
+#include <QCoreApplication>
+
 namespace tonalis {
 
 namespace {
@@ -11,7 +13,8 @@ QString padded(int number) {
 }  // namespace
 
 QString versionText(int major, int minor, int revision) {
-  return QStringLiteral("Version %1.%2.%3").arg(padded(major), padded(minor), padded(revision));
+  return QCoreApplication::translate("frmSplash", "Version %1.%2.%3")
+      .arg(padded(major), padded(minor), padded(revision));
 }
 
 }  // namespace tonalis

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/soundfont_choice.h"
+#include "main_window/user_settings.h"
 #include "midi/fluid_synthesizer.h"
 
 using namespace tonalis;
@@ -40,8 +41,7 @@ class TstSoundFontChoice : public QObject {
     QFETCH(QStringList, first);
     if (!variable.isEmpty()) qputenv(kSoundFontVariable, variable.toUtf8());
     if (!setting.isEmpty()) {
-      QSettings(QStringLiteral("Tonalis"), QStringLiteral("Tonalis"))
-          .setValue(QLatin1String(kSoundFontSetting), setting);
+      UserSettings().setSoundFont(setting);
     }
     midi::SoundFontSearch expected;
     for (const QString& place : first) expected.emplace_back(place.toStdString());

@@ -36,7 +36,8 @@ class TstFaultDevices : public QObject {
     h.choose(1);
     QCOMPARE(h.messages.texts(),
              QStringList{QStringLiteral(
-                 "Couldn't open midi out, rc = 4\n\nThe device is in use by another program.")});
+                 "Couldn't open midi out, rc = 4\n\nThe device is in use by another program. Close "
+                 "that program, or choose another device.")});
     QVERIFY(h.device(1)->isChecked());
     QVERIFY(!h.output.isOpen());
 
@@ -66,13 +67,17 @@ class TstFaultDevices : public QObject {
                           << QStringLiteral(
                                  "rc = 8\n\nNo General MIDI soundfont was found in "
                                  "/usr/share/sounds/sf2 or /usr/share/soundfonts: keys and chords "
-                                 "stay silent until a device opens.");
+                                 "stay silent until a device opens. Install one (the package "
+                                 "timgm6mb-soundfont or fluid-soundfont-gm) or choose a soundfont "
+                                 "in Edit > Preferences; a MIDI port can still be chosen in "
+                                 "Devices.");
     QTest::newRow("damaged") << true
                              << QStringLiteral(
                                     "rc = 9\n\nThe soundfont could not be loaded: the file is "
                                     "damaged or is not a SoundFont file. Keys and chords stay "
-                                    "silent until a device opens.\n\n%1: SoundFont file size "
-                                    "mismatch");
+                                    "silent until a device opens. Choose another soundfont in "
+                                    "Edit > Preferences; a MIDI port can still be chosen in "
+                                    "Devices.\n\n%1: SoundFont file size mismatch");
   }
   void builtInSynthesizerWithoutSoundFont() {
     QFETCH(bool, damaged);

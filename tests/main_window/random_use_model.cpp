@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "main_window/refusal_message.h"
 #include "midi/result_meaning.h"
 #include "theory/chart_root.h"
 #include "theory/chord_chart.h"
@@ -45,7 +46,8 @@ std::optional<QString> WindowModel::clear() {
 std::optional<QString> WindowModel::showChords() {
   showChart(std::nullopt);
   const theory::ChartRoot root = theory::chooseChartRoot(m_selection);
-  if (root.refusal) return fromView(*root.refusal);
+  // The exact words are the command tests' concern; the model follows the window's.
+  if (root.refusal) return refusalMessage(*root.refusal);
   m_printEnabled = true;
   m_selection = root.selection;
   m_rootLabel = fromView(theory::rootName(root.rootKey));
@@ -59,7 +61,7 @@ std::optional<QString> WindowModel::determineRoot() {
   assignIfSet(m_symbolLabel, result.symbol);
   assignIfSet(m_nameLabel, result.name);
   m_selection = result.selection;
-  if (result.message) return QString::fromStdString(*result.message);
+  if (result.message) return refusalMessage(*result.message);
   return std::nullopt;
 }
 

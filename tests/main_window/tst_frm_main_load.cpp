@@ -139,7 +139,8 @@ class TstFrmMainLoad : public QObject {
     h.choose(2);
     QCOMPARE(h.messages.texts(),
              QStringList{QStringLiteral(
-                 "Couldn't open midi out, rc = 4\n\nThe device is in use by another program.")});
+                 "Couldn't open midi out, rc = 4\n\nThe device is in use by another program. Close "
+                 "that program, or choose another device.")});
     QVERIFY(h.device(2)->isChecked());
     QVERIFY(!h.device(0)->isChecked());
     QCOMPARE(h.window.state().midiRc, 4);
@@ -156,9 +157,12 @@ class TstFrmMainLoad : public QObject {
     h.window.load();
     QCOMPARE(h.messages.texts(),
              QStringList{QStringLiteral(
-                 "Couldn't open midi out, rc = 6\n\nThe sound system it needs could not be started "
-                 "(for the built-in synthesizer: PulseAudio, PipeWire, ALSA or JACK): keys and "
-                 "chords stay silent until a device opens.")});
+                 "Couldn't open midi out, rc = 6\n\nNo sound server (PulseAudio, PipeWire or "
+                 "JACK) is running, and the sound card could not be used directly, so the "
+                 "built-in synthesizer cannot play. Start one (desktops start it at login; in a "
+                 "terminal: systemctl --user start pipewire-pulse, or pulseaudio --start), then "
+                 "choose MIDI Mapper in Devices again. A MIDI port can still be chosen in "
+                 "Devices meanwhile.")});
     QCOMPARE(h.window.player().velocity(), 127);
     QCOMPARE(h.label("lblVol(1)")->text(), QStringLiteral("Full"));
     QVERIFY(h.device(0)->isChecked());

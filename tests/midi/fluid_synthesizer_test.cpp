@@ -12,6 +12,7 @@
 
 #include "midi/fluid_synth_output.h"
 #include "midi/system_midi_output.h"
+#include "support/jack_server.h"
 #include "support/output_reports.h"
 
 namespace tonalis::midi {
@@ -183,6 +184,81 @@ TEST_F(SoundFontFiles, BrokenSoundFontsAreSkipped) {
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
   ASSERT_EQ(opened.code, kOk);
   EXPECT_EQ(opened.value->soundFont(), defaultSoundFontSearch().front());
+  // Said to the user after all: the file was chosen by name.
+  ASSERT_TRUE(opened.value->skipped().has_value());
+  EXPECT_EQ(opened.value->skipped()->file, broken);
+  EXPECT_EQ(opened.value->skipped()->reason, "not a SoundFont file");
+}
+
+// A soundfont chosen while the synthesizer plays takes over when it loads; when it does not,
+// the one before goes on sounding.
+TEST_F(SoundFontFiles, ReplacingTheSoundFontKeepsTheOldOneOnFailure) {
+  const std::filesystem::path general = defaultSoundFontSearch().front();
+  const auto broken = makeFile("broken.sf2");
+  const auto copy = m_directory / "copy.sf2";
+  std::filesystem::copy_file(general, copy);
+  Opened<FluidSynthesizer> opened = FluidSynthesizer::create({general});
+  ASSERT_EQ(opened.code, kOk);
+  FluidSynthesizer& synth = *opened.value;
+  EXPECT_FALSE(synth.skipped().has_value());
+
+  struct Case {
+    std::filesystem::path file;
+    std::string reason;
+  };
+  for (const Case& failing : {Case{broken, "not a SoundFont file"},
+                              Case{m_directory / "gone.sf2", "there is no such file"},
+                              Case{m_directory, "there is no such file"}}) {
+    const std::optional<SoundFontFailure> failure = synth.replaceSoundFont(failing.file);
+    ASSERT_TRUE(failure.has_value()) << failing.file;
+    EXPECT_EQ(failure->file, failing.file);
+    EXPECT_EQ(failure->reason, failing.reason);
+    EXPECT_EQ(synth.soundFont(), general);
+  }
+  play(synth, noteOn(0, 60, 100));
+  EXPECT_GT(peak(leftChannel(synth.render(4410))), kSilence);
+
+  EXPECT_FALSE(synth.replaceSoundFont(copy).has_value());
+  EXPECT_EQ(synth.soundFont(), copy);
+  play(synth, noteOn(0, 64, 100));
+  EXPECT_GT(peak(leftChannel(synth.render(4410))), kSilence);
+}
+
+// Through the output: a chosen file that did not load is reported once, however often the
+// synthesizer starts again, and a choice made later is answered with what plays.
+TEST_F(SoundFontFiles, TheOutputReportsSoundFontsOnce) {
+  const std::filesystem::path general = defaultSoundFontSearch().front();
+  const auto broken = makeFile("broken.sf2");
+  // The synthesizer needs a sound system to start: a private JACK server where there is none.
+  test::JackServer server;
+  const std::optional<std::string> serverFailure = server.start();
+  ASSERT_FALSE(serverFailure) << *serverFailure;
+  SystemMidiOutput output({broken, general});
+  tonalis::test::Reports reports(output);
+  using Kind = MidiEvent::Kind;
+  output.open(kMidiMapper);
+  ASSERT_EQ(reports.opened(), kOk);
+  const std::optional<MidiEvent> skipped = reports.next(Kind::kSoundFont);
+  ASSERT_TRUE(skipped);
+  EXPECT_EQ(skipped->code, kBadSoundFont);
+  EXPECT_EQ(skipped->file, broken.string());
+  EXPECT_EQ(skipped->detail, "not a SoundFont file");
+  EXPECT_EQ(skipped->soundFont, general.string());
+  const std::optional<MidiEvent> playing = reports.next(Kind::kSoundFont);
+  ASSERT_TRUE(playing);
+  EXPECT_EQ(playing->code, kOk);
+  EXPECT_EQ(playing->file, general.string());
+
+  // A second start of the synthesizer passes over the same file and says nothing more.
+  output.open(kMidiMapper);
+  ASSERT_EQ(reports.opened(), kOk);
+  EXPECT_FALSE(reports.next(Kind::kSoundFont, std::chrono::milliseconds(300)).has_value());
+
+  output.chooseSoundFont(broken.string());
+  const std::optional<MidiEvent> refused = reports.next(Kind::kSoundFont);
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(refused->code, kBadSoundFont);
+  EXPECT_EQ(refused->soundFont, general.string());
 }
 
 // A soundfont cut short (an interrupted download or copy) is damaged, not missing: the failure

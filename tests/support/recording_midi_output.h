@@ -1,7 +1,7 @@
 // A MIDI output for tests: configurable device names and open results, and a record of every
 // call in order, e.g. "deviceCount", "deviceName(0)", "listDevices", "close", "open(-1)",
-// "short(8338576)". It does each thing at once and reports it as the real output does, through
-// events that the window takes on its next pass through the event loop.
+// "short(8338576)", "soundFont(/a.sf2)". It does each thing at once and reports it as the real
+// output does, through events that the window takes on its next pass through the event loop.
 #pragma once
 
 #include <cstdint>
@@ -32,6 +32,17 @@ class RecordingMidiOutput : public midi::MidiOutput {
     m_events.push(midi::MidiEvent::lost(name));
   }
 
+  // chooseSoundFont(`file`) fails for `reason`; other files load.
+  void setSoundFontFailure(const std::string& file, std::string reason) {
+    m_soundFontFailures[file] = std::move(reason);
+  }
+  // As the synthesizer starting on `playing` reports the user's `file` that did not load.
+  void skipSoundFont(std::string file, std::string reason, std::string playing) {
+    m_playingSoundFont = playing;
+    m_events.push(
+        midi::MidiEvent::soundFontFailed(std::move(file), std::move(reason), std::move(playing)));
+  }
+
   void setWakeUp(std::function<void()> wakeUp) override { m_events.setWakeUp(std::move(wakeUp)); }
   std::vector<midi::MidiEvent> takeEvents() override { return m_events.take(); }
 
@@ -60,6 +71,16 @@ class RecordingMidiOutput : public midi::MidiOutput {
     m_open = false;
     m_events.push(midi::MidiEvent::closed(wasOpen ? midi::kOk : midi::kInvalidHandle));
   }
+  void chooseSoundFont(const std::string& file) override {
+    m_calls.push_back("soundFont(" + file + ")");
+    const auto failure = m_soundFontFailures.find(file);
+    if (failure == m_soundFontFailures.end()) {
+      m_playingSoundFont = file;
+      m_events.push(midi::MidiEvent::soundFontLoaded(file));
+    } else {
+      m_events.push(midi::MidiEvent::soundFontFailed(file, failure->second, m_playingSoundFont));
+    }
+  }
   int shortMessage(std::uint32_t message) override {
     m_calls.push_back("short(" + std::to_string(message) + ")");
     m_messages.push_back(message);
@@ -80,6 +101,8 @@ class RecordingMidiOutput : public midi::MidiOutput {
   std::vector<std::string> m_names;
   std::optional<std::vector<std::string>> m_nextNames;
   std::map<int, int> m_openResults;
+  std::map<std::string, std::string> m_soundFontFailures;
+  std::string m_playingSoundFont;
   std::vector<std::string> m_calls;
   std::vector<std::uint32_t> m_messages;
   bool m_open = false;
