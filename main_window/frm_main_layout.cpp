@@ -52,8 +52,8 @@ QLabel* makeResultFrame(QWidget* parent, const char* frameName, const layout::Tw
 }
 
 QLabel* makeVolumeLabel(QWidget* parent, int index, const layout::TwipRect& rect) {
-  auto* label =
-      place(new QLabel(QStringLiteral("VOL"), parent), elementName("lblVol", index), rect);
+  auto* label = place(new QLabel(QCoreApplication::translate("tonalis::frmMain", "VOL"), parent),
+                      elementName("lblVol", index), rect);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   return label;
 }

@@ -12,7 +12,7 @@ QString proposedPdfPath(const PdfFolders& folders) {
   const QString& folder = !folders.home.isEmpty()        ? folders.home
                           : !folders.documents.isEmpty() ? folders.documents
                                                          : folders.current;
-  return QDir(folder).filePath(QStringLiteral("Chord chart.pdf"));
+  return QDir(folder).filePath(QCoreApplication::translate("tonalis::frmMain", "Chord chart.pdf"));
 }
 
 PdfFolders pdfFoldersHere() {
