@@ -37,14 +37,7 @@ struct Settings {
 std::string answerTo(const tonalis::theory::ParsedChord& chord, const Settings& settings,
                      std::string_view separator) {
   AnswerFormat format = settings.format;
-  // A pitch written two ways takes the spelling of its lowest note, the one heard as the bass.
-  int lowestNamed = 128;
-  for (std::size_t i = 0; i < chord.pitches.size(); ++i) {
-    if (!chord.spellings[i]) continue;
-    auto& given = format.given[static_cast<std::size_t>(chord.pitches[i] % 12)];
-    if (!given || chord.pitches[i] < lowestNamed) given = chord.spellings[i];
-    if (chord.pitches[i] < lowestNamed) lowestNamed = chord.pitches[i];
-  }
+  format.given = tonalis::theory::givenNames(chord.pitches, chord.spellings);
   return tonalis::theory::answerText(tonalis::theory::readChord(chord.pitches, settings.options),
                                      separator, format);
 }

@@ -50,6 +50,11 @@ std::optional<int> letterStep(const ChordType& type, int interval) {
   }
 }
 
+// How many sharps or flats a spelled note carries.
+int accidentalsOf(int fifths) {
+  return fifths >= 6 ? (fifths + 1) / 7 : fifths <= -2 ? (-fifths + 5) / 7 : 0;
+}
+
 int fifthsOfSpelling(std::string_view name) {
   return fifthsOfName(name).value_or(0);
 }
@@ -64,6 +69,21 @@ std::optional<int> spellingAboveRoot(const ChordType& type, int rootFifths, int 
     if (step) return fifthsOfLetter(letterOfFifths(rootFifths) + *step, pitchClass);
   }
   return std::nullopt;
+}
+
+NoteSpeller::GivenNames givenNames(std::span<const int> pitches,
+                                   std::span<const std::optional<int>> spellings) {
+  NoteSpeller::GivenNames given{};
+  std::array<int, kOctave> lowest{};
+  for (std::size_t i = 0; i < pitches.size() && i < spellings.size(); ++i) {
+    if (!spellings[i]) continue;
+    const auto pitchClass = static_cast<std::size_t>(((pitches[i] % kOctave) + kOctave) % kOctave);
+    if (!given[pitchClass] || pitches[i] < lowest[pitchClass]) {
+      given[pitchClass] = spellings[i];
+      lowest[pitchClass] = pitches[i];
+    }
+  }
+  return given;
 }
 
 NoteSpeller::NoteSpeller(const GivenNames& given, std::optional<MusicalKey> key)
@@ -109,11 +129,15 @@ int NoteSpeller::spellRoot(const ChordReading& reading) const {
 int NoteSpeller::spellBass(const ChordReading& reading, int root) const {
   if (const auto known = m_known[static_cast<std::size_t>(reading.bass)]) return *known;
   const ChordType& type = *reading.type;
-  if (!(reading.omitted & 1u << above(reading.bass, reading.root))) {
-    if (const auto member = spellingAboveRoot(type, root, reading.bass)) return *member;
-  }
-  if (m_key) return spellingInKey(*m_key, reading.bass);
-  return fifthsOfSpelling(noteSpelling(reading.bass, reading.root, isMinorType(type)));
+  const int habit =
+      m_key ? spellingInKey(*m_key, reading.bass)
+            : fifthsOfSpelling(noteSpelling(reading.bass, reading.root, isMinorType(type)));
+  // A note of the chord is named from the root (D7/F♯, Cm7/E♭) unless that takes more
+  // accidentals than habit does (E+/C, not E+/B♯).
+  const std::optional<int> member = (reading.omitted & 1u << above(reading.bass, reading.root))
+                                        ? std::nullopt
+                                        : spellingAboveRoot(type, root, reading.bass);
+  return member && accidentalsOf(*member) <= accidentalsOf(habit) ? *member : habit;
 }
 
 }  // namespace tonalis::theory

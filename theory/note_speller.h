@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
 #include "chord_reader.h"
 #include "musical_key.h"
@@ -35,6 +36,12 @@ class NoteSpeller {
   GivenNames m_known;
   std::optional<MusicalKey> m_key;
 };
+
+// The names notes were written with, by pitch class: `spellings[i]` is how `pitches[i]` was
+// written, if it was. A pitch written two ways takes the name of its lowest note, the one heard
+// as the bass.
+NoteSpeller::GivenNames givenNames(std::span<const int> pitches,
+                                   std::span<const std::optional<int>> spellings);
 
 // The places of a chord's notes above a spelled root: the letter a chord note takes counted
 // from the root's (a third two letters up, a ♯9 one), or nothing for a note not in the type.
