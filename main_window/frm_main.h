@@ -21,6 +21,7 @@
 #include "midi/midi_output.h"
 #include "midi/midi_thru.h"
 #include "player/note_player.h"
+#include "theory/chord_ranking.h"
 #include "theory/held_keys.h"
 #include "theory/selection.h"
 
@@ -41,6 +42,13 @@ class frmMain : public QMainWindow {
     std::function<void(const std::string&)> remember;
   };
 
+  // How the readout names chords, as chosen in an earlier run, and where each choice of the
+  // "Chord" menu is kept for the next run.
+  struct ChordChoice {
+    theory::ReadingOptions remembered;
+    std::function<void(const theory::ReadingOptions&)> remember;
+  };
+
   frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& printer,
           QWidget* parent = nullptr);
   ~frmMain() override;
@@ -51,6 +59,10 @@ class frmMain : public QMainWindow {
   // Adds the "Input" menu and plays what comes from `input`, which must outlive the window.
   // Without it the window has no input.
   void useMidiInput(midi::MidiInput& input, InputChoice choice);
+
+  // Adds the "Chord" menu, after the others: the key the readout reads in and its style.
+  // Without it the readout reads in the analysis style and no key.
+  void useChordChoice(ChordChoice choice);
 
   // For tests and tools.
   const WindowState& state() const { return m_state; }
@@ -124,6 +136,10 @@ class frmMain : public QMainWindow {
   void endPlaying();
   void closeInput();
 
+  // The "Chord" menu (frm_main_chord.cpp).
+  void chooseReading(const theory::ReadingOptions& options);
+  void showReading(const theory::Selection& selection);
+
   midi::MidiOutput& m_output;
   MessageBox& m_messages;
   PagePrinter& m_printer;
@@ -157,6 +173,9 @@ class frmMain : public QMainWindow {
   bool m_inputListed = false;
   // The remembered port opening at start: failing, it says nothing.
   bool m_inputOpenQuietly = false;
+
+  ChordChoice m_chordChoice;
+  theory::ReadingOptions m_readingOptions;
 };
 
 }  // namespace tonalis
