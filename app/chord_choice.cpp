@@ -11,6 +11,7 @@ namespace {
 constexpr const char* kKeySetting = "chordKey";
 constexpr const char* kStyleSetting = "chordStyle";
 constexpr const char* kLeadSheet = "lead-sheet";
+constexpr const char* kAutomatic = "automatic";
 
 QSettings userSettings() {
   return QSettings(QStringLiteral("Tonalis"), QStringLiteral("Tonalis"));
@@ -19,20 +20,23 @@ QSettings userSettings() {
 
 frmMain::ChordChoice rememberedChordChoice() {
   const QSettings settings = userSettings();
-  theory::ReadingOptions remembered;
+  frmMain::ReadoutSettings remembered;
   // An unknown or empty entry leaves the analysis style and no key.
-  remembered.key =
-      theory::parseKey(settings.value(QLatin1String(kKeySetting)).toString().toStdString());
+  const QString keyEntry = settings.value(QLatin1String(kKeySetting)).toString();
+  remembered.automaticKey = keyEntry == QLatin1String(kAutomatic);
+  remembered.options.key = theory::parseKey(keyEntry.toStdString());
   if (settings.value(QLatin1String(kStyleSetting)).toString() == QLatin1String(kLeadSheet)) {
-    remembered.style = theory::ReadingStyle::LeadSheet;
+    remembered.options.style = theory::ReadingStyle::LeadSheet;
   }
-  return {remembered, [](const theory::ReadingOptions& options) {
+  return {remembered, [](const frmMain::ReadoutSettings& chosen) {
+            const std::optional<theory::MusicalKey>& key = chosen.options.key;
             QSettings kept = userSettings();
-            kept.setValue(
-                QLatin1String(kKeySetting),
-                options.key ? QString::fromStdString(theory::keyName(*options.key)) : QString());
+            kept.setValue(QLatin1String(kKeySetting),
+                          chosen.automaticKey ? QLatin1String(kAutomatic)
+                          : key               ? QString::fromStdString(theory::keyName(*key))
+                                              : QString());
             kept.setValue(QLatin1String(kStyleSetting),
-                          options.style == theory::ReadingStyle::LeadSheet
+                          chosen.options.style == theory::ReadingStyle::LeadSheet
                               ? QLatin1String(kLeadSheet)
                               : QLatin1String("analysis"));
           }};

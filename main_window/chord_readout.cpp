@@ -40,12 +40,12 @@ QLabel* makeChordReadout(QWidget* client) {
 }
 
 void showChordReading(QLabel& readout, const theory::Selection& selection,
-                      const theory::ReadingOptions& options) {
+                      const theory::ReadingOptions& options, bool guessed) {
   const std::vector<theory::ChordReading> readings = theory::readSelection(selection, options);
   const theory::Accidentals accidentals = accidentalsFor(readout);
   const std::size_t shown = options.key ? kShownReadingsInKey : kShownReadings;
   readout.setText(QString::fromStdString(
-      theory::answerText(readings, kSeparator, {accidentals, {}, options.key}, shown)));
+      theory::answerText(readings, kSeparator, {accidentals, {}, options.key, guessed}, shown)));
   QStringList names;
   theory::NoteSpeller speller({}, options.key);
   for (std::size_t i = 0; i < readings.size() && i < shown; ++i) {

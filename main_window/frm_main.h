@@ -23,6 +23,7 @@
 #include "player/note_player.h"
 #include "theory/chord_ranking.h"
 #include "theory/held_keys.h"
+#include "theory/key_finding.h"
 #include "theory/selection.h"
 
 class QAction;
@@ -42,11 +43,17 @@ class frmMain : public QMainWindow {
     std::function<void(const std::string&)> remember;
   };
 
-  // How the readout names chords, as chosen in an earlier run, and where each choice of the
-  // "Chord" menu is kept for the next run.
+  // How the readout names chords: the style and the key, or a key guessed from the notes
+  // played on the MIDI keyboard.
+  struct ReadoutSettings {
+    theory::ReadingOptions options;
+    bool automaticKey = false;
+  };
+  // The settings chosen in an earlier run, and where each choice of the "Chord" menu is kept
+  // for the next run.
   struct ChordChoice {
-    theory::ReadingOptions remembered;
-    std::function<void(const theory::ReadingOptions&)> remember;
+    ReadoutSettings remembered;
+    std::function<void(const ReadoutSettings&)> remember;
   };
 
   frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& printer,
@@ -137,7 +144,7 @@ class frmMain : public QMainWindow {
   void closeInput();
 
   // The "Chord" menu (frm_main_chord.cpp).
-  void chooseReading(const theory::ReadingOptions& options);
+  void chooseReading(const ReadoutSettings& settings);
   void showReading(const theory::Selection& selection);
 
   midi::MidiOutput& m_output;
@@ -175,7 +182,8 @@ class frmMain : public QMainWindow {
   bool m_inputOpenQuietly = false;
 
   ChordChoice m_chordChoice;
-  theory::ReadingOptions m_readingOptions;
+  ReadoutSettings m_readout;
+  theory::RecentNotes m_recentNotes;  // for the automatic key
 };
 
 }  // namespace tonalis

@@ -1,5 +1,5 @@
-// The "Chord" menu: the key the readout reads in ("None" or one of the 24 keys) and the style
-// it names chords in, both kept for the next run.
+// The "Chord" menu: the key the readout reads in ("None", a guess from the notes played on the
+// MIDI keyboard, or one of the 24 keys) and the style it names chords in, kept for the next run.
 #include <QAction>
 #include <QActionGroup>
 #include <QLabel>
@@ -29,57 +29,63 @@ QAction* addChoice(QMenu& menu, QActionGroup& group, const QString& text, const 
 
 void frmMain::useChordChoice(ChordChoice choice) {
   m_chordChoice = std::move(choice);
-  m_readingOptions = m_chordChoice.remembered;
+  m_readout = m_chordChoice.remembered;
   m_ui.mnuChord = menuBar()->addMenu(QStringLiteral("&Chord"));
   m_ui.mnuChord->setObjectName(QStringLiteral("mnuChord"));
 
   QMenu* keys = m_ui.mnuChord->addMenu(QStringLiteral("&Key"));
   keys->setObjectName(QStringLiteral("mnuChordKey"));
   auto* keyGroup = new QActionGroup(keys);
-  const auto chooseKey = [this](std::optional<theory::MusicalKey> key) {
-    theory::ReadingOptions options = m_readingOptions;
-    options.key = key;
-    chooseReading(options);
+  const auto chooseKey = [this](std::optional<theory::MusicalKey> key, bool automatic) {
+    ReadoutSettings settings = m_readout;
+    settings.options.key = key;
+    settings.automaticKey = automatic;
+    chooseReading(settings);
   };
   connect(addChoice(*keys, *keyGroup, QStringLiteral("None"), QStringLiteral("key(none)"),
-                    !m_readingOptions.key),
-          &QAction::triggered, this, [chooseKey] { chooseKey(std::nullopt); });
+                    !m_readout.options.key && !m_readout.automaticKey),
+          &QAction::triggered, this, [chooseKey] { chooseKey(std::nullopt, false); });
+  connect(addChoice(*keys, *keyGroup, QStringLiteral("Automatic (a guess from the notes played)"),
+                    QStringLiteral("key(automatic)"), m_readout.automaticKey),
+          &QAction::triggered, this, [chooseKey] { chooseKey(std::nullopt, true); });
   for (std::size_t k = 0; k < theory::commonKeys.size(); ++k) {
     const theory::MusicalKey key = theory::commonKeys[k];
     if (k == 0 || key.minor != theory::commonKeys[k - 1].minor) keys->addSeparator();
     const QString name = QString::fromStdString(theory::keyName(key));
     connect(addChoice(*keys, *keyGroup, name, QStringLiteral("key(%1)").arg(name),
-                      m_readingOptions.key == key),
-            &QAction::triggered, this, [chooseKey, key] { chooseKey(key); });
+                      !m_readout.automaticKey && m_readout.options.key == key),
+            &QAction::triggered, this, [chooseKey, key] { chooseKey(key, false); });
   }
 
   m_ui.mnuChord->addSeparator();
   auto* styleGroup = new QActionGroup(m_ui.mnuChord);
   const auto chooseStyle = [this](theory::ReadingStyle style) {
-    theory::ReadingOptions options = m_readingOptions;
-    options.style = style;
-    chooseReading(options);
+    ReadoutSettings settings = m_readout;
+    settings.options.style = style;
+    chooseReading(settings);
   };
   using theory::ReadingStyle;
   connect(addChoice(*m_ui.mnuChord, *styleGroup, QStringLiteral("&Analysis: F A C D is Dm7/F"),
                     QStringLiteral("style(analysis)"),
-                    m_readingOptions.style == ReadingStyle::Analysis),
+                    m_readout.options.style == ReadingStyle::Analysis),
           &QAction::triggered, this, [chooseStyle] { chooseStyle(ReadingStyle::Analysis); });
   connect(addChoice(*m_ui.mnuChord, *styleGroup, QStringLiteral("&Lead sheet: F A C D is F6"),
                     QStringLiteral("style(lead-sheet)"),
-                    m_readingOptions.style == ReadingStyle::LeadSheet),
+                    m_readout.options.style == ReadingStyle::LeadSheet),
           &QAction::triggered, this, [chooseStyle] { chooseStyle(ReadingStyle::LeadSheet); });
   showReading(m_held.held().empty() ? m_selection : m_held.held());
 }
 
-void frmMain::chooseReading(const theory::ReadingOptions& options) {
-  m_readingOptions = options;
-  if (m_chordChoice.remember) m_chordChoice.remember(options);
+void frmMain::chooseReading(const ReadoutSettings& settings) {
+  m_readout = settings;
+  if (m_chordChoice.remember) m_chordChoice.remember(settings);
   showReading(m_held.held().empty() ? m_selection : m_held.held());
 }
 
 void frmMain::showReading(const theory::Selection& selection) {
-  showChordReading(*m_ui.lblChordReading, selection, m_readingOptions);
+  theory::ReadingOptions options = m_readout.options;
+  if (m_readout.automaticKey) options.key = m_recentNotes.guessedKey();
+  showChordReading(*m_ui.lblChordReading, selection, options, m_readout.automaticKey);
 }
 
 }  // namespace tonalis

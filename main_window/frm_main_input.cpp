@@ -152,6 +152,7 @@ void frmMain::playIncoming(const midi::NoteEvent& note) {
   switch (note.kind) {
     case Kind::kNoteOn:
       m_held.press(note.note);
+      m_recentNotes.add(note.note);
       break;
     case Kind::kNoteOff:
       played = m_held.release(note.note);

@@ -7,7 +7,10 @@
 //      of a thirteenth chord with a major third is left out by habit and counts as no omission;
 //   2. in the "analysis" style, a chord that stacks in thirds before one with an added sixth,
 //      second or fourth or a suspension (F A C D with F lowest is "Dm7/F", ii6/5, before "F6");
-//      the "lead sheet" style skips this rule and so names "F6" first, by rule 5;
+//      and as analysts hear a suspension or an added note over the bass, never inverted, an
+//      inverted sus or add chord ranks with the incomplete readings of rule 1 ("C E F B♭" is
+//      "C11" before "Fmaj7sus4/C"). The "lead sheet" style skips this rule and so names "F6"
+//      first, by rule 5;
 //   3. a reading with its ninth, eleventh or thirteenth in the bass and two or more notes left
 //      out comes after the simpler ones;
 //   4. fewer omitted notes first;

@@ -102,9 +102,9 @@ std::string answerText(std::span<const ChordReading> readings, std::string_view 
     text += symbolOf(readings[i], speller, format.accidentals);
     if (format.key && readings[i].type != nullptr) {
       text += " — ";
-      text += withAccidentals(
-          romanNumeral(readings[i], *format.key).text + " in " + keyLetterName(*format.key),
-          format.accidentals);
+      text += withAccidentals(romanNumeral(readings[i], *format.key).text + " in " +
+                                  keyLetterName(*format.key) + (format.keyGuessed ? "?" : ""),
+                              format.accidentals);
     }
   }
   return text;

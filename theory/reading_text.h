@@ -23,6 +23,7 @@ struct AnswerFormat {
   Accidentals accidentals = Accidentals::Modern;
   NoteSpeller::GivenNames given{};
   std::optional<MusicalKey> key;
+  bool keyGuessed = false;  // the key is a guess: "in C?"
 };
 
 // The chord symbol with "/bass" when the bass is not the root, and the omitted third or root

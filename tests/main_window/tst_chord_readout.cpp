@@ -83,10 +83,10 @@ class TstChordReadout : public QObject {
   // style decides between Dm7/F and F6, every choice is kept, and a kept one is checked at start.
   void chordMenuChoosesKeyAndStyle() {
     RecordingMidiInput input({"Keys"});
-    std::vector<theory::ReadingOptions> kept;
+    std::vector<frmMain::ReadoutSettings> kept;
     WindowHarness h;
     h.window.useMidiInput(input, {});
-    h.window.useChordChoice({{}, [&](const theory::ReadingOptions& o) { kept.push_back(o); }});
+    h.window.useChordChoice({{}, [&](const frmMain::ReadoutSettings& o) { kept.push_back(o); }});
     h.start();
     QStringList titles;
     for (const QAction* menu : h.window.menuBar()->actions()) titles.append(menu->text());
@@ -108,20 +108,47 @@ class TstChordReadout : public QObject {
     choice("key(none)")->trigger();
     QCOMPARE(readout(h), QStringLiteral("F6 · Dm7/F"));
     QCOMPARE(kept.size(), std::size_t(3));
-    QVERIFY(kept[1].key == theory::MusicalKey{} &&
-            kept[1].style == theory::ReadingStyle::LeadSheet);
-    QVERIFY(!kept[2].key);
+    QVERIFY(kept[1].options.key == theory::MusicalKey{} &&
+            kept[1].options.style == theory::ReadingStyle::LeadSheet);
+    QVERIFY(!kept[2].options.key && !kept[2].automaticKey);
 
     RecordingMidiInput again;
     WindowHarness later;
     later.window.useMidiInput(again, {});
     later.window.useChordChoice(
-        {{theory::ReadingStyle::LeadSheet, theory::parseKey("g minor")}, {}});
+        {{{theory::ReadingStyle::LeadSheet, theory::parseKey("g minor")}, false}, {}});
     later.start();
     QVERIFY(later.window.findChild<QAction*>(QStringLiteral("key(G minor)"))->isChecked());
     QVERIFY(later.window.findChild<QAction*>(QStringLiteral("style(lead-sheet)"))->isChecked());
     later.select({4, 8, 11});  // D♯ G A♯ are E♭ G B♭ in G minor
     QCOMPARE(readout(later), QStringLiteral("E♭ — VI in g"));
+  }
+
+  // The automatic key follows what the MIDI keyboard played, marked as a guess.
+  void automaticKeyFollowsThePlaying() {
+    RecordingMidiInput input({"Keys"});
+    std::vector<frmMain::ReadoutSettings> kept;
+    WindowHarness h;
+    h.window.useMidiInput(input, {"Keys", {}});
+    h.window.useChordChoice({{}, [&](const frmMain::ReadoutSettings& o) { kept.push_back(o); }});
+    h.start();
+    h.window.findChild<QAction*>(QStringLiteral("key(automatic)"))->trigger();
+    QVERIFY(kept.back().automaticKey);
+    h.select({3, 7, 10, 13});  // D F♯ A C: nothing played yet, so no key
+    QCOMPARE(readout(h), QStringLiteral("D7 · F♯dim/D"));
+    const auto play = [&](midi::NoteEvent::Kind kind, int number) {
+      midi::NoteEvent event;
+      event.kind = kind;
+      event.note = number;
+      event.velocity = 90;
+      input.play(event);
+    };
+    for (const int n : {67, 69, 71, 72, 74, 76, 78, 79, 74, 71, 67}) {  // G major, up and down
+      play(midi::NoteEvent::Kind::kNoteOn, n);
+      play(midi::NoteEvent::Kind::kNoteOff, n);
+    }
+    for (const int n : {62, 66, 69, 72}) play(midi::NoteEvent::Kind::kNoteOn, n);
+    QTRY_COMPARE(readout(h), QStringLiteral("D7 — V7 in G? · F♯dim/D — viio in G?"));
   }
 
   // The printed page holds the chart only: the readout lies below the chart's height.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "theory/key_finding.h"
 #include "theory/line_of_fifths.h"
 #include "theory/note_input.h"
 #include "theory/reading_text.h"
@@ -95,6 +96,32 @@ TEST(NoteSpelling, KeepsTheNamesTheNotesCameWith) {
   // Names win over the key; the key picks the diminished seventh's root, on its leading note.
   EXPECT_EQ(first("E#3 G#3 B3 D4", MusicalKey{3, true}), "G♯dim7/E♯ — viio2 in a");
   EXPECT_EQ(first("F3 G#3 B3 D4", MusicalKey{3, true}), "G♯dim7/F — viio2 in a");
+}
+
+// The key a melody suggests: its scale, with the tonic and dominant heard most.
+TEST(KeyFinding, GuessesTheKeyOfWhatWasPlayed) {
+  const std::vector<std::pair<std::vector<int>, std::string>> kCases{
+      {{60, 62, 64, 65, 67, 69, 71, 72, 67, 60}, "C major"},
+      {{57, 59, 60, 62, 64, 65, 68, 69, 64, 57}, "A minor"},  // harmonic minor
+      {{67, 69, 71, 72, 74, 76, 78, 79, 74, 67}, "G major"},
+      {{65, 67, 68, 70, 72, 73, 76, 77, 72, 65}, "F minor"},
+      {{66, 68, 70, 71, 73, 75, 77, 78, 73, 66}, "F♯ major"},
+  };
+  for (const auto& [pitches, key] : kCases) {
+    RecentNotes recent;
+    for (const int pitch : pitches) recent.add(pitch);
+    const std::optional<MusicalKey> guess = recent.guessedKey();
+    ASSERT_TRUE(guess) << key;
+    EXPECT_EQ(keyName(*guess), key);
+  }
+  EXPECT_EQ(RecentNotes{}.guessedKey(), std::nullopt);
+  // Only the last notes count: a long passage in D♭ major after C major is heard in D♭.
+  RecentNotes recent;
+  for (const int pitch : {60, 62, 64, 65, 67, 69, 71, 72}) recent.add(pitch);
+  for (int bar = 0; bar < 4; ++bar) {
+    for (const int pitch : {61, 63, 65, 66, 68, 70, 72, 73}) recent.add(pitch);
+  }
+  EXPECT_EQ(keyName(*recent.guessedKey()), "D♭ major");
 }
 
 }  // namespace
