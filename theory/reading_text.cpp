@@ -102,7 +102,8 @@ std::string answerText(std::span<const ChordReading> readings, std::string_view 
     text += symbolOf(readings[i], speller, format.accidentals);
     if (format.key && readings[i].type != nullptr) {
       text += " — ";
-      text += withAccidentals(romanNumeral(readings[i], *format.key).text + " in " +
+      const int root = speller.spell(readings[i]).root;
+      text += withAccidentals(romanNumeral(readings[i], *format.key, root).text + " in " +
                                   keyLetterName(*format.key) + (format.keyGuessed ? "?" : ""),
                               format.accidentals);
     }

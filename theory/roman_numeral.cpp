@@ -5,6 +5,8 @@
 #include <cctype>
 #include <string_view>
 
+#include "line_of_fifths.h"
+
 namespace tonalis::theory {
 
 namespace {
@@ -106,7 +108,32 @@ std::string_view degreeOf(const MusicalKey& key, int pitchClass, bool small) {
 
 }  // namespace
 
-RomanNumeral romanNumeral(const ChordReading& reading, const MusicalKey& key) {
+namespace {
+
+// The degree of a spelled root: its letter counted from the tonic's, with the accidentals that
+// part it from the key's own note on that letter (in minor, the natural minor's; its raised
+// seventh under a small numeral is the plain "vii" of the leading-note chord).
+std::string degreeOfSpelled(const MusicalKey& key, int rootFifths, bool small) {
+  constexpr std::array<std::string_view, 7> kNumerals{"I", "II", "III", "IV", "V", "VI", "VII"};
+  constexpr std::array<int, 7> kMajor{0, 2, 4, 5, 7, 9, 11};
+  constexpr std::array<int, 7> kMinor{0, 2, 3, 5, 7, 8, 10};
+  const auto degree = static_cast<std::size_t>(
+      (letterOfFifths(rootFifths) - letterOfFifths(key.tonicFifths) + 7) % 7);
+  int accidentals =
+      (pitchClassOfFifths(rootFifths) - key.tonic() - (key.minor ? kMinor : kMajor)[degree] + 18) %
+          12 -
+      6;
+  if (key.minor && degree == 6 && small) --accidentals;
+  std::string text;
+  for (int i = 0; i < accidentals; ++i) text += "♯";
+  for (int i = 0; i > accidentals; --i) text += "♭";
+  return text + std::string(kNumerals[degree]);
+}
+
+}  // namespace
+
+RomanNumeral romanNumeral(const ChordReading& reading, const MusicalKey& key,
+                          std::optional<int> spelledRoot) {
   const ChordType& type = *reading.type;
   const int inversion = inversionOf(reading);
   const bool small = isMinorType(type);
@@ -131,7 +158,9 @@ RomanNumeral romanNumeral(const ChordReading& reading, const MusicalKey& key) {
       }
     }
   }
-  return {numeralOn(degreeOf(key, reading.root, small), reading, inversion), inversion};
+  const std::string degree = spelledRoot ? degreeOfSpelled(key, *spelledRoot, small)
+                                         : std::string(degreeOf(key, reading.root, small));
+  return {numeralOn(degree, reading, inversion), inversion};
 }
 
 }  // namespace tonalis::theory

@@ -9,6 +9,7 @@
 // it ("V7/V" is D7 in C). Other types keep their symbol after the degree ("V(9)", "I(add9)").
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "chord_reader.h"
@@ -21,7 +22,9 @@ struct RomanNumeral {
   int inversion = 0;  // 0 root position, 1 third, 2 fifth, 3 seventh in the bass; -1 another note
 };
 
-// `reading` must be a chord (not an interval).
-RomanNumeral romanNumeral(const ChordReading& reading, const MusicalKey& key);
+// `reading` must be a chord (not an interval). With the root as spelled (its place on the line
+// of fifths) the degree follows the spelling: A♯ in C is "♯vi", B♭ "♭VII".
+RomanNumeral romanNumeral(const ChordReading& reading, const MusicalKey& key,
+                          std::optional<int> spelledRoot = std::nullopt);
 
 }  // namespace tonalis::theory

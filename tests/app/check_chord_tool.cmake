@@ -31,7 +31,7 @@ expect("lead-sheet style" "${code}:${out}" "0:C6\nAm7/C\n")
 run_tool("" --style analysis --key "C major" F3 A3 C4 D4)
 expect("key" "${code}:${out}" "0:Dm7/F — ii6/5 in C\nF6 — IV(6) in C\n")
 run_tool("" --key "g minor" 66 72 75 81)
-expect("key spelling" "${code}:${out}" "0:F♯dim7 — viio7 in g\nAdim7/F♯ — iio2 in g\nD♯dim7/F♯ — vio6/5 in g\nCdim7/F♯ — ivo4/3 in g\nAdim/F♯ — iio in g\n")
+expect("key spelling" "${code}:${out}" "0:F♯dim7 — viio7 in g\nAdim7/F♯ — iio2 in g\nD♯dim7/F♯ — ♯vo6/5 in g\nCdim7/F♯ — ivo4/3 in g\nAdim/F♯ — iio in g\n")
 # Notes given by name keep their names.
 run_tool("" "C#3" E3 "A#3")
 expect("given names" "${code}:${out}" "0:A♯dim/C♯\nF♯7(no root)/C♯\n")

@@ -92,6 +92,9 @@ TEST(NoteSpelling, KeepsTheNamesTheNotesCameWith) {
   EXPECT_EQ(answer("C#3 E3 A#3", std::nullopt, ReadingStyle::Analysis, true),
             "A♯dim/C♯ | F♯7(no root)/C♯");
   EXPECT_EQ(answer("C#3 E3 A#3", std::nullopt), "B♭dim/D♭ | F♯7(no root)/D♭");
+  // The numeral's degree follows the root as spelled: A♯ is a raised sixth, B♭ a lowered seventh.
+  EXPECT_EQ(first("C#3 E3 A#3", MusicalKey{0, false}), "A♯dim/C♯ — ♯vio6 in C");
+  EXPECT_EQ(first("Db3 E3 Bb3", MusicalKey{0, false}), "B♭dim/D♭ — ♭viio6 in C");
   EXPECT_EQ(answer("G#3 C4 E4", std::nullopt, ReadingStyle::Analysis, true), "G♯+ | C+/G♯ | E+/G♯");
   // Names win over the key; the key picks the diminished seventh's root, on its leading note.
   EXPECT_EQ(first("E#3 G#3 B3 D4", MusicalKey{3, true}), "G♯dim7/E♯ — viio2 in a");
