@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <memory>
 
+#include "app/chord_choice.h"
 #include "app/input_choice.h"
 #include "app/loaded_page_printer.h"
 #include "app/program_files.h"
@@ -62,6 +63,7 @@ int main(int argc, char* argv[]) {
     window = std::make_unique<tonalis::frmMain>(*output, messages, printer);
     window->useMidiInput(*input, tonalis::rememberedInputChoice());
     window->usePreferences(settings);
+    window->useChordChoice(tonalis::rememberedChordChoice());
     window->adjustSize();
     window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
                                      window->screen()->availableGeometry())

@@ -2,8 +2,10 @@
 //   tonalis-chord C4 E4 G4 A4      one chord: its readings, best first, one per line
 //   tonalis-chord 60 64 67 69      the same chord as MIDI note numbers
 //   tonalis-chord < chords.txt     one chord per line: one line of readings each, joined by " | "
-// --plain writes b and # instead of ♭ and ♯. Bad input is reported on standard error with the
-// exit code 2; in a batch the other lines are still answered and a bad line gets an empty one.
+// --plain writes b and # instead of ♭ and ♯; --style analysis|lead-sheet picks the habit of
+// naming (chord_ranking.h); --key "g minor" spells by the key and adds each reading's Roman
+// numeral. Bad input is reported on standard error with the exit code 2; in a batch the other
+// lines are still answered and a bad line gets an empty one.
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -15,27 +17,43 @@
 
 namespace {
 
-using tonalis::theory::Accidentals;
+using tonalis::theory::AnswerFormat;
+using tonalis::theory::ReadingOptions;
 
 constexpr int kBadInput = 2;
 constexpr std::string_view kUsage =
-    "usage: tonalis-chord [--plain] [NOTE...]\n"
+    "usage: tonalis-chord [--plain] [--style analysis|lead-sheet] [--key KEY] [NOTE...]\n"
     "Names the chord of the NOTEs (C4, Eb4, F#3 or MIDI numbers 0..127), best reading first.\n"
-    "With no NOTE, reads one chord per line from standard input and answers each on one line.\n";
+    "With no NOTE, reads one chord per line from standard input and answers each on one line.\n"
+    "--style analysis (the default) reads F A C D over F as Dm7/F, lead-sheet as F6.\n"
+    "--key \"g minor\" spells by the key and adds each reading's Roman numeral.\n";
 
-int readOne(const std::string& notes, Accidentals accidentals) {
+struct Settings {
+  ReadingOptions options;
+  AnswerFormat format;
+};
+
+// The answer to one chord: its readings spelled as the notes were written, else by the key.
+std::string answerTo(const tonalis::theory::ParsedChord& chord, const Settings& settings,
+                     std::string_view separator) {
+  AnswerFormat format = settings.format;
+  format.given = tonalis::theory::givenNames(chord.pitches, chord.spellings);
+  return tonalis::theory::answerText(tonalis::theory::readChord(chord.pitches, settings.options),
+                                     separator, format);
+}
+
+int readOne(const std::string& notes, const Settings& settings) {
   const tonalis::theory::ParsedChord chord = tonalis::theory::parseChord(notes);
   if (chord.error) {
     std::cerr << "tonalis-chord: " << *chord.error << '\n';
     return kBadInput;
   }
-  for (const auto& reading : tonalis::theory::readChord(chord.pitches)) {
-    std::cout << tonalis::theory::symbolOf(reading, accidentals) << '\n';
-  }
+  const std::string answer = answerTo(chord, settings, "\n");
+  if (!answer.empty()) std::cout << answer << '\n';
   return 0;
 }
 
-int readBatch(Accidentals accidentals) {
+int readBatch(const Settings& settings) {
   int status = 0;
   std::string line;
   for (int number = 1; std::getline(std::cin, line); ++number) {
@@ -50,11 +68,27 @@ int readBatch(Accidentals accidentals) {
       status = kBadInput;
       continue;
     }
-    std::cout << tonalis::theory::joinedSymbols(tonalis::theory::readChord(chord.pitches), " | ",
-                                                accidentals)
-              << '\n';
+    std::cout << answerTo(chord, settings, " | ") << '\n';
   }
   return status;
+}
+
+// Reads the value of --style or --key into `settings`; false when it is not one.
+bool takeOption(std::string_view option, std::string_view value, Settings& settings) {
+  if (option == "--style") {
+    if (value == "analysis") {
+      settings.options.style = tonalis::theory::ReadingStyle::Analysis;
+    } else if (value == "lead-sheet") {
+      settings.options.style = tonalis::theory::ReadingStyle::LeadSheet;
+    } else {
+      return false;
+    }
+    return true;
+  }
+  const std::optional<tonalis::theory::MusicalKey> key = tonalis::theory::parseKey(value);
+  settings.options.key = key;
+  settings.format.key = key;
+  return key.has_value();
 }
 
 }  // namespace
@@ -62,15 +96,24 @@ int readBatch(Accidentals accidentals) {
 int main(int argc, char* argv[]) {
   // Thousands of lines are answered in one run; the streams need not wait for C stdio.
   std::ios::sync_with_stdio(false);
-  Accidentals accidentals = Accidentals::Modern;
+  Settings settings;
   std::string notes;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "--plain") {
-      accidentals = Accidentals::Plain;
+      settings.format.accidentals = tonalis::theory::Accidentals::Plain;
     } else if (argument == "--help" || argument == "-h") {
       std::cout << kUsage;
       return 0;
+    } else if (argument == "--style" || argument == "--key") {
+      if (i + 1 == argc || !takeOption(argument, argv[i + 1], settings)) {
+        std::cerr << "tonalis-chord: " << argument << " needs "
+                  << (argument == "--key" ? "a key such as \"g minor\"" : "analysis or lead-sheet")
+                  << '\n'
+                  << kUsage;
+        return kBadInput;
+      }
+      ++i;
     } else if (argument.starts_with("--")) {
       std::cerr << "tonalis-chord: unknown option " << argument << '\n' << kUsage;
       return kBadInput;
@@ -79,5 +122,5 @@ int main(int argc, char* argv[]) {
       notes += argument;
     }
   }
-  return notes.empty() ? readBatch(accidentals) : readOne(notes, accidentals);
+  return notes.empty() ? readBatch(settings) : readOne(notes, settings);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "theory/chorale_scores.h"
 #include "theory/chord_chart.h"
 #include "theory/chord_patterns.h"
 #include "theory/chord_reader.h"
@@ -83,6 +84,53 @@ void BM_ReadEverySelection(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chords.size()));
 }
 BENCHMARK(BM_ReadEverySelection)->Unit(benchmark::kMillisecond);
+
+// The reader against the analysed chorale chords (tests/data): percentages as counters, the
+// time for the whole set in each style and with the analysts' keys.
+void BM_ChoraleChords(benchmark::State& state) {
+  const auto chords = tonalis::test::loadChorales(tonalis::test::choraleFile());
+  if (chords.empty()) {
+    state.SkipWithError("no chorale chords");
+    return;
+  }
+  tonalis::test::ChoraleScores scores;
+  for (auto _ : state) {
+    scores = tonalis::test::scoreChorales(chords, tonalis::theory::ReadingStyle::Analysis);
+    benchmark::DoNotOptimize(scores.firstRoot);
+  }
+  const auto leadSheet =
+      tonalis::test::scoreChorales(chords, tonalis::theory::ReadingStyle::LeadSheet);
+  state.counters["first_%"] = scores.percent(scores.firstRoot);
+  state.counters["any_%"] = scores.percent(scores.anyRoot);
+  state.counters["numeral_%"] = scores.percent(scores.numeral);
+  state.counters["leadsheet_first_%"] = leadSheet.percent(leadSheet.firstRoot);
+  state.counters["spelled_as_written"] = scores.rootAsWritten;
+  state.counters["root_among_notes"] = scores.rootAmongNotes;
+}
+BENCHMARK(BM_ChoraleChords)->Unit(benchmark::kMillisecond);
+
+// Every chord type of the dictionary on every root in root position: how many read first as
+// themselves, in the lead-sheet style (the analysis style reads C6 as Am7/C by choice).
+void BM_TypesOnTheirRoot(benchmark::State& state) {
+  int named = 0;
+  for (auto _ : state) {
+    named = 0;
+    for (const auto& type : tonalis::theory::chordTypes) {
+      for (int root = 0; root < 12; ++root) {
+        std::vector<int> pitches;
+        for (const int interval : type.intervals) pitches.push_back(48 + root + interval);
+        const auto readings = tonalis::theory::readChord(
+            pitches, {tonalis::theory::ReadingStyle::LeadSheet, std::nullopt});
+        named += !readings.empty() && readings.front().type == &type &&
+                 readings.front().root == root && readings.front().omitted == 0;
+      }
+    }
+    benchmark::DoNotOptimize(named);
+  }
+  state.counters["named"] = named;
+  state.counters["of"] = 12 * static_cast<double>(tonalis::theory::chordTypes.size());
+}
+BENCHMARK(BM_TypesOnTheirRoot)->Unit(benchmark::kMillisecond);
 
 void BM_BuildChart(benchmark::State& state) {
   int root = 1;

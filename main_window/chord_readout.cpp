@@ -15,8 +15,10 @@ namespace tonalis {
 namespace {
 
 constexpr qreal kReadoutPoints = 12;
-// More readings than this are rare and would only repeat the same notes in rarer words.
+// More readings than this are rare and would only repeat the same notes in rarer words; with
+// their numerals fewer fit the strip.
 constexpr std::size_t kShownReadings = 5;
+constexpr std::size_t kShownReadingsInKey = 3;
 constexpr std::string_view kSeparator = " · ";
 
 // ♭ and ♯ where the label's font has them, b and # where it does not.
@@ -39,14 +41,17 @@ QLabel* makeChordReadout(QWidget* client) {
   return readout;
 }
 
-void showChordReading(QLabel& readout, const theory::Selection& selection) {
-  const std::vector<theory::ChordReading> readings = theory::readSelection(selection);
+void showChordReading(QLabel& readout, const theory::Selection& selection,
+                      const theory::ReadingOptions& options, bool guessed) {
+  const std::vector<theory::ChordReading> readings = theory::readSelection(selection, options);
   const theory::Accidentals accidentals = accidentalsFor(readout);
+  const std::size_t shown = options.key ? kShownReadingsInKey : kShownReadings;
   readout.setText(QString::fromStdString(
-      theory::joinedSymbols(readings, kSeparator, accidentals, kShownReadings)));
+      theory::answerText(readings, kSeparator, {accidentals, {}, options.key, guessed}, shown)));
   QStringList names;
-  for (std::size_t i = 0; i < readings.size() && i < kShownReadings; ++i) {
-    names.append(QString::fromStdString(theory::nameOf(readings[i], accidentals)));
+  theory::NoteSpeller speller({}, options.key);
+  for (std::size_t i = 0; i < readings.size() && i < shown; ++i) {
+    names.append(QString::fromStdString(theory::nameOf(readings[i], speller, accidentals)));
   }
   readout.setAccessibleDescription(names.join(QStringLiteral("; ")));
 }

@@ -9,13 +9,16 @@ namespace tonalis {
 
 namespace theory {
 class Selection;
-}
+struct ReadingOptions;
+}  // namespace theory
 
 // Creates the readout label `lblChordReading` in `client`, empty.
 QLabel* makeChordReadout(QWidget* client);
 
-// Shows the best readings of `selection` ("C6 · Am7/C"), or nothing below two keys; screen
-// readers get the long names.
-void showChordReading(QLabel& readout, const theory::Selection& selection);
+// Shows the best readings of `selection` ("Am7/C · C6"), or nothing below two keys, named as
+// `options` ask; in a key each with its Roman numeral ("Dm7/F — ii6/5 in C", "in C?" when the
+// key is `guessed`). Screen readers get the long names.
+void showChordReading(QLabel& readout, const theory::Selection& selection,
+                      const theory::ReadingOptions& options, bool guessed = false);
 
 }  // namespace tonalis

@@ -21,7 +21,9 @@
 #include "midi/midi_output.h"
 #include "midi/midi_thru.h"
 #include "player/note_player.h"
+#include "theory/chord_ranking.h"
 #include "theory/held_keys.h"
+#include "theory/key_finding.h"
 #include "theory/selection.h"
 
 class QAction;
@@ -46,6 +48,19 @@ class frmMain : public QMainWindow {
     std::function<void(const std::string&)> remember;
   };
 
+  // How the readout names chords: the style and the key, or a key guessed from the notes
+  // played on the MIDI keyboard.
+  struct ReadoutSettings {
+    theory::ReadingOptions options;
+    bool automaticKey = false;
+  };
+  // The settings chosen in an earlier run, and where each choice of the "Chord" menu is kept
+  // for the next run.
+  struct ChordChoice {
+    ReadoutSettings remembered;
+    std::function<void(const ReadoutSettings&)> remember;
+  };
+
   frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& printer,
           QWidget* parent = nullptr);
   ~frmMain() override;
@@ -65,6 +80,9 @@ class frmMain : public QMainWindow {
   // What the window says when a soundfont does not load.
   static QString soundFontFailureMessage(const QString& file, const QString& reason,
                                          const QString& playing);
+  // Adds the "Chord" menu, after the others: the key the readout reads in and its style.
+  // Without it the readout reads in the analysis style and no key.
+  void useChordChoice(ChordChoice choice);
 
   // For tests and tools.
   const WindowState& state() const { return m_state; }
@@ -147,6 +165,10 @@ class frmMain : public QMainWindow {
   void endPlaying();
   void closeInput();
 
+  // The "Chord" menu (frm_main_chord.cpp).
+  void chooseReading(const ReadoutSettings& settings);
+  void showReading(const theory::Selection& selection);
+
   midi::MidiOutput& m_output;
   MessageBox& m_messages;
   PagePrinter& m_printer;
@@ -186,6 +208,9 @@ class frmMain : public QMainWindow {
   QString m_playingSoundFont;                  // as the output last reported it
   QString m_askedSoundFont;                    // chosen in the preferences, not yet reported on
   QString m_soundFontOutcome;                  // what became of the last one chosen
+  ChordChoice m_chordChoice;
+  ReadoutSettings m_readout;
+  theory::RecentNotes m_recentNotes;  // for the automatic key
 };
 
 }  // namespace tonalis

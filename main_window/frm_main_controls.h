@@ -49,6 +49,8 @@ struct FrmMainControls {
   QActionGroup* inputGroup = nullptr;
   std::vector<QAction*> input;
   std::vector<QAction*> device;  // entry 0 is the MIDI mapper
+  // After "Devices" and "Input": how the readout names chords, the key and the style.
+  QMenu* mnuChord = nullptr;
 };
 
 // Creates every control of `window` at its designed place, with its texts, fonts and colours,

@@ -157,6 +157,7 @@ void frmMain::playIncoming(const midi::NoteEvent& note) {
   switch (note.kind) {
     case Kind::kNoteOn:
       m_held.press(note.note);
+      m_recentNotes.add(note.note);
       break;
     case Kind::kNoteOff:
       played = m_held.release(note.note);
@@ -181,7 +182,7 @@ void frmMain::showPlaying() {
     cmdClear_Click();
     setSelection(*std::exchange(m_playedSelection, std::nullopt));
   }
-  showChordReading(*m_ui.lblChordReading, held.empty() ? m_selection : held);
+  showReading(held.empty() ? m_selection : held);
 }
 
 // Before the input, the output or the device list changes: nothing of the thru may go on
@@ -192,7 +193,7 @@ void frmMain::endPlaying() {
   m_playedSelection.reset();
   if (m_heldDisplayTimer != nullptr) m_heldDisplayTimer->stop();
   m_ui.keyboard->setHeldKeys({});
-  showChordReading(*m_ui.lblChordReading, m_selection);
+  showReading(m_selection);
 }
 
 void frmMain::closeInput() {

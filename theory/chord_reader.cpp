@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <tuple>
 
 #include "keyboard.h"
 
@@ -29,6 +28,12 @@ int pitchClassOf(int pitch) {
   return ((pitch % kOctave) + kOctave) % kOctave;
 }
 
+// A rootless chord leaves out nothing else, and every chord keeps three notes at least.
+bool isPlayable(PitchClassSet full, PitchClassSet omitted) {
+  if ((omitted & 1u) != 0 && omitted != 1u) return false;
+  return omitted == 0 || std::popcount(static_cast<unsigned>(full & ~omitted)) >= 3;
+}
+
 // Every chord type on every root, with each choice of omitted notes, filed under the pitch
 // classes it sounds: reading a chord is one lookup.
 using ExplanationIndex = std::array<std::vector<Explanation>, kPitchClassSets>;
@@ -44,6 +49,7 @@ ExplanationIndex buildIndex() {
       for (std::size_t i = 0; i < type.omittable.size(); ++i) {
         if (choice & 1u << i) omitted |= static_cast<PitchClassSet>(1u << type.omittable[i] % 12);
       }
+      if (!isPlayable(full, omitted)) continue;
       for (int root = 0; root < kOctave; ++root) {
         index[transposed(full & ~omitted & 0xFFF, root)].push_back(
             {static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(root), omitted});
@@ -56,19 +62,6 @@ ExplanationIndex buildIndex() {
 const ExplanationIndex& explanations() {
   static const ExplanationIndex index = buildIndex();
   return index;
-}
-
-bool holds(PitchClassSet set, int pitchClass) {
-  return (set & 1u << pitchClass) != 0;
-}
-
-// Smaller ranks first; see the ranking rules in the header.
-auto rankOf(const ChordReading& reading) {
-  const PitchClassSet sounding =
-      transposed(pitchClassesOf(reading.type->intervals) & ~reading.omitted & 0xFFF, reading.root);
-  const int bassPlace = reading.bass == reading.root ? 0 : holds(sounding, reading.bass) ? 1 : 2;
-  return std::tuple(reading.omitted != 0, bassPlace, reading.type - chordTypes.data(),
-                    pitchClassOf(reading.root - reading.bass));
 }
 
 // The interval two notes span. Notes doubled in other octaves are named by the simple interval
@@ -85,7 +78,7 @@ int intervalOf(std::span<const int> pitches) {
 
 }  // namespace
 
-std::vector<ChordReading> readChord(std::span<const int> pitches) {
+std::vector<ChordReading> readChord(std::span<const int> pitches, const ReadingOptions& options) {
   std::vector<ChordReading> readings;
   if (pitches.size() < 2) return readings;
   const auto [lowest, highest] = std::ranges::minmax(pitches);
@@ -105,16 +98,16 @@ std::vector<ChordReading> readChord(std::span<const int> pitches) {
   add(set, false);
   // A triad over a bass of its own: the bass is then the one note the triad does not hold.
   if (pitchClassCount == 4) add(static_cast<PitchClassSet>(set & ~(1u << bass)), true);
-  std::ranges::sort(readings, {}, [](const ChordReading& r) { return rankOf(r); });
+  std::ranges::stable_sort(readings, {}, [&](const ChordReading& r) { return rankOf(r, options); });
 
   if (pitchClassCount <= 2) readings.push_back({nullptr, bass, bass, 0, intervalOf(pitches)});
   return readings;
 }
 
-std::vector<ChordReading> readSelection(const Selection& selection) {
+std::vector<ChordReading> readSelection(const Selection& selection, const ReadingOptions& options) {
   std::vector<int> pitches;
   for (const int key : selection.ascending()) pitches.push_back(key - 1);
-  return readChord(pitches);
+  return readChord(pitches, options);
 }
 
 }  // namespace tonalis::theory

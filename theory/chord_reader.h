@@ -1,19 +1,12 @@
 // The chord reader: every name the sounding notes can be given, best first.
 //
 // A reading is a root and a chord type whose notes are exactly the pitch classes played, with
-// the lowest note as its bass ("Am7/C" when the bass is not the root). The only notes a reading
-// may lack are those its type lists as omittable (the fifth, ninth and eleventh of eleventh and
-// thirteenth chords); the shells without a fifth (7no5, 9no5 ...) are types of their own. A
-// triad may also stand over a bass note that is not its own ("C/D"). Notes that nothing
-// explains get no reading at all.
-//
-// Ranking, first rule first:
-//   1. complete readings before those that leave out omittable notes;
-//   2. the root in the bass, then another note of the chord in the bass (an inversion), then a
-//      bass from outside the chord;
-//   3. the more common chord type first (the order of chordTypes);
-//   4. the root nearest above the bass first.
-// So C E G A with C lowest reads "C6" then "Am7/C"; with E lowest "Am7/E" then "C6/E".
+// the lowest note as its bass ("Am7/C" when the bass is not the root). A reading may lack only
+// the notes its type lists as omittable (the fifth, ninth and eleventh of big chords, the third
+// of a few sevenths, the root of dominant chords played rootless); the shells without a fifth
+// (7no5, 9no5 ...) are types of their own. A triad may also stand over a bass note that is not
+// its own ("C/D"). Notes that nothing explains get no reading at all. The order of the readings
+// is given in chord_ranking.h.
 //
 // Two pitch classes a fifth apart read as the power chord ("C5", "C5/G"); two notes also get
 // the name of their interval ("perfect fifth"), last. One pitch class in several octaves gets
@@ -23,6 +16,7 @@
 #include <span>
 #include <vector>
 
+#include "chord_ranking.h"
 #include "chord_types.h"
 #include "selection.h"
 
@@ -40,9 +34,11 @@ struct ChordReading {
 
 // `pitches`: the notes as semitone numbers on which every multiple of 12 is a C, such as MIDI
 // note numbers; any order, a note given twice counts once. Fewer than two notes read as nothing.
-std::vector<ChordReading> readChord(std::span<const int> pitches);
+std::vector<ChordReading> readChord(std::span<const int> pitches,
+                                    const ReadingOptions& options = {});
 
 // The selected keys of the keyboard, read as notes (key 1 is a C).
-std::vector<ChordReading> readSelection(const Selection& selection);
+std::vector<ChordReading> readSelection(const Selection& selection,
+                                        const ReadingOptions& options = {});
 
 }  // namespace tonalis::theory

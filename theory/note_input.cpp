@@ -6,6 +6,8 @@
 #include <charconv>
 #include <set>
 
+#include "line_of_fifths.h"
+
 namespace tonalis::theory {
 
 namespace {
@@ -28,13 +30,15 @@ std::optional<int> parseInteger(std::string_view text) {
 struct NoteName {
   int pitchClassOffset = 0;   // letter and accidentals, in semitones above C (may pass 11)
   std::optional<int> octave;  // absent when not written
+  std::optional<int> fifths;  // the letter and accidentals as written, on the line of fifths
 };
 
 std::optional<NoteName> parseName(std::string_view text) {
   if (text.empty()) return std::nullopt;
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
   if (letter < 'A' || letter > 'G') return std::nullopt;
-  NoteName name{kLetterPitchClass[static_cast<std::size_t>(letter - 'A')], std::nullopt};
+  NoteName name{kLetterPitchClass[static_cast<std::size_t>(letter - 'A')], std::nullopt, {}};
+  const std::string_view written = text;
   text.remove_prefix(1);
   for (bool more = true; more;) {
     more = false;
@@ -47,6 +51,7 @@ std::optional<NoteName> parseName(std::string_view text) {
       }
     }
   }
+  name.fifths = fifthsOfName(written.substr(0, written.size() - text.size()));
   if (text.empty()) return name;
   name.octave = parseInteger(text);
   if (!name.octave) return std::nullopt;
@@ -82,6 +87,7 @@ ParsedChord parseChord(std::string_view text) {
     at = end;
 
     std::optional<int> note = parseInteger(token);
+    std::optional<int> spelling;
     if (!note) {
       const std::optional<NoteName> name = parseName(token);
       if (!name) {
@@ -89,12 +95,14 @@ ParsedChord parseChord(std::string_view text) {
         return chord;
       }
       note = noteOf(*name, previous);
+      spelling = name->fifths;
     }
     if (*note < 0 || *note > kHighestNote) {
       chord.error = "note " + quoted(token) + " is outside the MIDI notes 0..127";
       return chord;
     }
     chord.pitches.push_back(*note);
+    chord.spellings.push_back(spelling);
     previous = note;
   }
   if (std::set<int>(chord.pitches.begin(), chord.pitches.end()).size() < 2) {

@@ -12,7 +12,10 @@
 namespace tonalis::theory {
 
 struct ParsedChord {
-  std::vector<int> pitches;          // MIDI note numbers, in the order given
+  std::vector<int> pitches;  // MIDI note numbers, in the order given
+  // How each note was written, as its place on the line of fifths (line_of_fifths.h); absent
+  // for a note given as a number.
+  std::vector<std::optional<int>> spellings;
   std::optional<std::string> error;  // why the text is not a chord of two notes or more
 };
 

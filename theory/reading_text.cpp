@@ -5,31 +5,26 @@
 #include <vector>
 
 #include "interval_names.h"
+#include "line_of_fifths.h"
 #include "pitch_spelling.h"
+#include "roman_numeral.h"
 
 namespace tonalis::theory {
 
 namespace {
-
-struct Spelled {
-  std::string_view root;
-  std::string_view bass;  // empty when the bass is the root
-};
-
-Spelled spell(const ChordReading& reading) {
-  const bool minor = isMinorType(*reading.type);
-  Spelled spelled{rootSpelling(reading.root, minor), {}};
-  if (reading.bass != reading.root) spelled.bass = noteSpelling(reading.bass, reading.root, minor);
-  return spelled;
-}
 
 std::string withAccidentals(std::string text, Accidentals accidentals) {
   return accidentals == Accidentals::Plain ? plainText(text) : text;
 }
 
 // The notes a type may leave out, by their pitch class above the root, in the order named.
-constexpr std::array<std::pair<int, std::string_view>, 3> kOmittableNotes{
-    {{7, "fifth"}, {2, "ninth"}, {5, "eleventh"}}};
+constexpr std::array<std::pair<int, std::string_view>, 7> kOmittableNotes{{{0, "root"},
+                                                                           {3, "third"},
+                                                                           {4, "third"},
+                                                                           {6, "fifth"},
+                                                                           {7, "fifth"},
+                                                                           {2, "ninth"},
+                                                                           {5, "eleventh"}}};
 
 // "without fifth", "without fifth and ninth", "without fifth, ninth and eleventh".
 std::string omissions(PitchClassSet omitted) {
@@ -45,40 +40,73 @@ std::string omissions(PitchClassSet omitted) {
   return text;
 }
 
+// What the symbol says of the omitted notes: the third and the root, which give a chord its
+// sound; musicians leave fifths, ninths and elevenths out without saying so.
+std::string_view saidOmission(PitchClassSet omitted) {
+  if (omitted & 1u) return "(no root)";
+  if (omitted & (1u << 3 | 1u << 4)) return "(no3)";
+  return {};
+}
+
 }  // namespace
 
-std::string symbolOf(const ChordReading& reading, Accidentals accidentals) {
+std::string symbolOf(const ChordReading& reading, NoteSpeller& speller, Accidentals accidentals) {
   if (reading.type == nullptr) return intervalName(reading.interval);
-  const Spelled spelled = spell(reading);
-  std::string symbol(spelled.root);
+  const NoteSpeller::Spelled spelled = speller.spell(reading);
+  std::string symbol = nameOfFifths(spelled.root);
   symbol += reading.type->symbol;
-  if (!spelled.bass.empty()) {
+  symbol += saidOmission(reading.omitted);
+  if (spelled.bass) {
     symbol += '/';
-    symbol += spelled.bass;
+    symbol += nameOfFifths(*spelled.bass);
   }
   return withAccidentals(std::move(symbol), accidentals);
 }
 
-std::string nameOf(const ChordReading& reading, Accidentals accidentals) {
+std::string symbolOf(const ChordReading& reading, Accidentals accidentals) {
+  NoteSpeller speller;
+  return symbolOf(reading, speller, accidentals);
+}
+
+std::string nameOf(const ChordReading& reading, NoteSpeller& speller, Accidentals accidentals) {
   if (reading.type == nullptr) return intervalName(reading.interval);
-  const Spelled spelled = spell(reading);
-  std::string name(spelled.root);
+  const NoteSpeller::Spelled spelled = speller.spell(reading);
+  std::string name = nameOfFifths(spelled.root);
   name += ' ';
   name += reading.type->name;
-  if (reading.omitted != 0) name += omissions(reading.omitted);
-  if (!spelled.bass.empty()) {
+  const PitchClassSet omitted = countedOmissions(reading);
+  if (omitted != 0) name += omissions(omitted);
+  if (spelled.bass) {
     name += " over ";
-    name += spelled.bass;
+    name += nameOfFifths(*spelled.bass);
   }
   return withAccidentals(std::move(name), accidentals);
 }
 
+std::string nameOf(const ChordReading& reading, Accidentals accidentals) {
+  NoteSpeller speller;
+  return nameOf(reading, speller, accidentals);
+}
+
 std::string joinedSymbols(std::span<const ChordReading> readings, std::string_view separator,
                           Accidentals accidentals, std::size_t limit) {
+  return answerText(readings, separator, AnswerFormat{accidentals, {}, std::nullopt}, limit);
+}
+
+std::string answerText(std::span<const ChordReading> readings, std::string_view separator,
+                       const AnswerFormat& format, std::size_t limit) {
+  NoteSpeller speller(format.given, format.key);
   std::string text;
   for (std::size_t i = 0; i < readings.size() && i < limit; ++i) {
     if (i > 0) text += separator;
-    text += symbolOf(readings[i], accidentals);
+    text += symbolOf(readings[i], speller, format.accidentals);
+    if (format.key && readings[i].type != nullptr) {
+      text += " — ";
+      const int root = speller.spell(readings[i]).root;
+      text += withAccidentals(romanNumeral(readings[i], *format.key, root).text + " in " +
+                                  keyLetterName(*format.key) + (format.keyGuessed ? "?" : ""),
+                              format.accidentals);
+    }
   }
   return text;
 }

@@ -21,9 +21,24 @@ endfunction()
 
 # One chord as names and as numbers: the readings, best first, one per line.
 run_tool("" C4 E4 G4 A4)
-expect("names" "${code}:${out}" "0:C6\nAm7/C\n")
+expect("names" "${code}:${out}" "0:Am7/C\nC6\n")
 run_tool("" 64 67 69 72)
 expect("numbers" "${code}:${out}" "0:Am7/E\nC6/E\n")
+
+# The two habits of naming, and a key: spelled from it, each reading with its numeral.
+run_tool("" --style lead-sheet C4 E4 G4 A4)
+expect("lead-sheet style" "${code}:${out}" "0:C6\nAm7/C\n")
+run_tool("" --style analysis --key "C major" F3 A3 C4 D4)
+expect("key" "${code}:${out}" "0:Dm7/F — ii6/5 in C\nF6 — IV(6) in C\n")
+run_tool("" --key "g minor" 66 72 75 81)
+expect("key spelling" "${code}:${out}" "0:F♯dim7 — viio7 in g\nAdim7/F♯ — iio2 in g\nD♯dim7/F♯ — ♯vo6/5 in g\nCdim7/F♯ — ivo4/3 in g\nAdim/F♯ — iio in g\n")
+# Notes given by name keep their names.
+run_tool("" "C#3" E3 "A#3")
+expect("given names" "${code}:${out}" "0:A♯dim/C♯\nF♯7(no root)/C♯\n")
+foreach(bad "--key;H minor" "--style;jazz" "--key")
+  run_tool("" ${bad} C4 E4 G4)
+  expect("bad option ${bad}" "${code}:${out}" "2:")
+endforeach()
 run_tool("" --plain Eb4 G4 Bb4 Db5)
 expect("plain accidentals" "${code}:${out}" "0:Eb7\nGdim/Eb\n")
 run_tool("" 0 127)

@@ -1,5 +1,8 @@
 // The chord readout below the chart follows every change of the selection.
+#include <QMenuBar>
+
 #include "main_window/layout.h"
+#include "support/recording_midi_input.h"
 #include "support/window_harness.h"
 
 using namespace tonalis;
@@ -36,12 +39,12 @@ class TstChordReadout : public QObject {
     h.clickKey(8);
     QCOMPARE(readout(h), QStringLiteral("C5 · perfect fifth"));
     h.select({5, 10});
-    QCOMPARE(readout(h), QStringLiteral("C6 · Am7/C"));
+    QCOMPARE(readout(h), QStringLiteral("Am7/C · C6"));
     QVERIFY(h.label("lblChordReading")
                 ->accessibleDescription()
-                .startsWith(QStringLiteral("C major sixth; A minor seventh over C")));
+                .startsWith(QStringLiteral("A minor seventh over C; C major sixth")));
     h.clickKey(8);
-    QCOMPARE(readout(h), QStringLiteral("Am/C"));
+    QCOMPARE(readout(h), QStringLiteral("Am/C · C6"));  // C6 without its fifth
     h.clickKey(1);
     QCOMPARE(readout(h), QStringLiteral("A5/E · perfect fourth"));
     h.click("cmdClear");
@@ -74,6 +77,78 @@ class TstChordReadout : public QObject {
     h.click("cmdDetChord");
     QCOMPARE(h.selectedKeys(), (std::vector<int>{1, 5}));
     QCOMPARE(readout(h), QStringLiteral("major third"));
+  }
+
+  // The "Chord" menu comes after "Devices" and "Input": a key adds each reading's numeral, the
+  // style decides between Dm7/F and F6, every choice is kept, and a kept one is checked at start.
+  void chordMenuChoosesKeyAndStyle() {
+    RecordingMidiInput input({"Keys"});
+    std::vector<frmMain::ReadoutSettings> kept;
+    WindowHarness h;
+    h.window.useMidiInput(input, {});
+    h.window.useChordChoice({{}, [&](const frmMain::ReadoutSettings& o) { kept.push_back(o); }});
+    h.start();
+    QStringList titles;
+    for (const QAction* menu : h.window.menuBar()->actions()) titles.append(menu->text());
+    QVERIFY(titles.indexOf(QStringLiteral("&Chord")) > titles.indexOf(QStringLiteral("&Input")));
+    QCOMPARE(titles.indexOf(QStringLiteral("&Devices")), 0);
+    QCOMPARE(titles.indexOf(QStringLiteral("&Input")), 1);
+    const auto choice = [&](const char* name) {
+      return h.window.findChild<QAction*>(QString::fromLatin1(name));
+    };
+    QVERIFY(choice("key(none)")->isChecked());
+    QVERIFY(choice("style(analysis)")->isChecked());
+
+    h.select({6, 10, 13, 15});  // F A C D
+    QCOMPARE(readout(h), QStringLiteral("Dm7/F · F6"));
+    choice("key(C major)")->trigger();
+    QCOMPARE(readout(h), QStringLiteral("Dm7/F — ii6/5 in C · F6 — IV(6) in C"));
+    choice("style(lead-sheet)")->trigger();
+    QCOMPARE(readout(h), QStringLiteral("F6 — IV(6) in C · Dm7/F — ii6/5 in C"));
+    choice("key(none)")->trigger();
+    QCOMPARE(readout(h), QStringLiteral("F6 · Dm7/F"));
+    QCOMPARE(kept.size(), std::size_t(3));
+    QVERIFY(kept[1].options.key == theory::MusicalKey{} &&
+            kept[1].options.style == theory::ReadingStyle::LeadSheet);
+    QVERIFY(!kept[2].options.key && !kept[2].automaticKey);
+
+    RecordingMidiInput again;
+    WindowHarness later;
+    later.window.useMidiInput(again, {});
+    later.window.useChordChoice(
+        {{{theory::ReadingStyle::LeadSheet, theory::parseKey("g minor")}, false}, {}});
+    later.start();
+    QVERIFY(later.window.findChild<QAction*>(QStringLiteral("key(G minor)"))->isChecked());
+    QVERIFY(later.window.findChild<QAction*>(QStringLiteral("style(lead-sheet)"))->isChecked());
+    later.select({4, 8, 11});  // D♯ G A♯ are E♭ G B♭ in G minor
+    QCOMPARE(readout(later), QStringLiteral("E♭ — VI in g"));
+  }
+
+  // The automatic key follows what the MIDI keyboard played, marked as a guess.
+  void automaticKeyFollowsThePlaying() {
+    RecordingMidiInput input({"Keys"});
+    std::vector<frmMain::ReadoutSettings> kept;
+    WindowHarness h;
+    h.window.useMidiInput(input, {"Keys", {}});
+    h.window.useChordChoice({{}, [&](const frmMain::ReadoutSettings& o) { kept.push_back(o); }});
+    h.start();
+    h.window.findChild<QAction*>(QStringLiteral("key(automatic)"))->trigger();
+    QVERIFY(kept.back().automaticKey);
+    h.select({3, 7, 10, 13});  // D F♯ A C: nothing played yet, so no key
+    QCOMPARE(readout(h), QStringLiteral("D7 · F♯dim/D"));
+    const auto play = [&](midi::NoteEvent::Kind kind, int number) {
+      midi::NoteEvent event;
+      event.kind = kind;
+      event.note = number;
+      event.velocity = 90;
+      input.play(event);
+    };
+    for (const int n : {67, 69, 71, 72, 74, 76, 78, 79, 74, 71, 67}) {  // G major, up and down
+      play(midi::NoteEvent::Kind::kNoteOn, n);
+      play(midi::NoteEvent::Kind::kNoteOff, n);
+    }
+    for (const int n : {62, 66, 69, 72}) play(midi::NoteEvent::Kind::kNoteOn, n);
+    QTRY_COMPARE(readout(h), QStringLiteral("D7 — V7 in G? · F♯dim/D — viio in G?"));
   }
 
   // The printed page holds the chart only: the readout lies below the chart's height.

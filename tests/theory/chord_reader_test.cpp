@@ -12,6 +12,9 @@
 #include "theory/chord_chart.h"
 #include "theory/chord_patterns.h"
 #include "theory/keyboard.h"
+#include "theory/line_of_fifths.h"
+#include "theory/note_input.h"
+#include "theory/note_speller.h"
 #include "theory/pitch_spelling.h"
 #include "theory/reading_text.h"
 
@@ -38,15 +41,26 @@ const ChordType& typeWithSymbol(std::string_view symbol) {
   return *found;
 }
 
+// The symbols of one answer, spelled as the reader's answers are: each pitch one way.
 std::vector<std::string> symbols(const std::vector<ChordReading>& readings,
                                  Accidentals accidentals = Accidentals::Modern) {
   std::vector<std::string> texts;
-  for (const ChordReading& reading : readings) texts.push_back(symbolOf(reading, accidentals));
+  NoteSpeller speller;
+  for (const ChordReading& reading : readings)
+    texts.push_back(symbolOf(reading, speller, accidentals));
   return texts;
 }
 
-std::vector<std::string> symbolsOfKeys(std::initializer_list<int> keys) {
-  return symbols(readSelection(selectionOf(keys)));
+std::vector<std::string> symbolsOfKeys(std::initializer_list<int> keys,
+                                       ReadingStyle style = ReadingStyle::Analysis) {
+  return symbols(readSelection(selectionOf(keys), {style, {}}));
+}
+
+std::vector<std::string> symbolsOfNotes(std::string_view notes,
+                                        const ReadingOptions& options = {}) {
+  const ParsedChord chord = parseChord(notes);
+  EXPECT_EQ(chord.error, std::nullopt) << notes;
+  return symbols(readChord(chord.pitches, options));
 }
 
 TEST(ChordTypes, TableRowsAreDistinctChordsOnTheirRoot) {
@@ -62,24 +76,52 @@ TEST(ChordTypes, TableRowsAreDistinctChordsOnTheirRoot) {
         << "two notes on one pitch class";
     EXPECT_TRUE(texts.insert(type.symbol).second) << "symbol listed twice";
     EXPECT_TRUE(texts.insert(type.name).second) << "name listed twice";
+    for (const std::string_view alias : type.aliases) {
+      EXPECT_TRUE(texts.insert(alias).second) << "alias " << alias << " listed twice";
+    }
     EXPECT_EQ(plainText(type.symbol).find_first_of("\xE2"), std::string::npos);
     for (const int note : type.omittable) {
       EXPECT_NE(std::ranges::find(type.intervals, note), type.intervals.end());
-      EXPECT_TRUE(note == 7 || note == 14 || note == 17) << "only the fifth, ninth, eleventh";
+      EXPECT_TRUE(note == 0 || note == 3 || note == 4 || note == 7 || note == 14 || note == 17)
+          << "only the root, third, fifth, ninth, eleventh";
     }
-    // With every choice of omitted notes, no two types sound the same pitch classes.
+    // With every choice of omitted notes a player makes (a rootless chord leaves out nothing
+    // else), no two types sound the same pitch classes above their root.
     for (unsigned choice = 0; choice < 1u << type.omittable.size(); ++choice) {
       PitchClassSet shape = pitchClassesOf(type.intervals);
       for (std::size_t i = 0; i < type.omittable.size(); ++i) {
         if (choice & 1u << i) shape &= static_cast<PitchClassSet>(~(1u << type.omittable[i] % 12));
       }
+      if (!(shape & 1u) && std::popcount(pitchClassesOf(type.intervals)) - std::popcount(shape) > 1)
+        continue;
       EXPECT_TRUE(shapes.insert(shape).second) << "pitch classes " << shape << " named twice";
     }
   }
 }
 
-// Every shape the chart draws and "Determine Root" recognises reads, in root position, as a
-// chord on its root (C E G A B♭ as a C13 that leaves out its ninth and eleventh).
+// Every type, built on every root in root position, reads first as itself; in the analysis
+// style only the added sixths give way to the seventh chord on their sixth (C6 is Am7/C).
+TEST(ChordTypes, EveryTypeOnEveryRootReadsAsItself) {
+  for (const ReadingStyle style : {ReadingStyle::LeadSheet, ReadingStyle::Analysis}) {
+    for (const ChordType& type : chordTypes) {
+      const bool givesWay =
+          style == ReadingStyle::Analysis && (type.symbol == "6" || type.symbol == "m6");
+      for (int root = 0; root < 12; ++root) {
+        std::vector<int> pitches;
+        for (const int interval : type.intervals) pitches.push_back(48 + root + interval);
+        const std::vector<ChordReading> readings = readChord(pitches, {style, {}});
+        SCOPED_TRACE(std::string(type.symbol) + " on " + std::to_string(root));
+        ASSERT_FALSE(readings.empty());
+        const ChordReading self{&type, root, root, 0, 0};
+        EXPECT_EQ(readings.front() == self, !givesWay) << symbolOf(readings.front());
+        EXPECT_NE(std::ranges::find(readings, self), readings.end());
+      }
+    }
+  }
+}
+
+// Every shape the chart draws and "Determine Root" recognises reads, in root position and the
+// lead-sheet style, as a chord on its root (C E G A B♭ as a C13 that leaves out its ninth).
 TEST(ChordReader, ReadsEveryChartAndRecognitionShapeOnItsRoot) {
   std::vector<std::vector<int>> shapes;
   for (const ChartChord& chord : chordChart)
@@ -90,7 +132,7 @@ TEST(ChordReader, ReadsEveryChartAndRecognitionShapeOnItsRoot) {
     for (int root = 0; root < 12; ++root) {
       std::vector<int> pitches;
       for (const int semitone : shape) pitches.push_back(48 + root + semitone);
-      const std::vector<ChordReading> readings = readChord(pitches);
+      const std::vector<ChordReading> readings = readChord(pitches, {ReadingStyle::LeadSheet, {}});
       SCOPED_TRACE(testing::PrintToString(pitches));
       ASSERT_FALSE(readings.empty());
       EXPECT_EQ(readings.front().root, root % 12);
@@ -173,6 +215,7 @@ TEST(ChordReader, NamesEveryTriadAndSeventhInEveryInversionAndSpacing) {
 TEST(ChordReader, EveryReadingOfEverySelectionHoldsExactlyItsNotes) {
   int selections = 0;
   int named = 0;
+  int namedMajorOverOther = 0;
   test::forEachSelection(3, 5, [&](const Selection& keys) {
     ++selections;
     const std::vector<ChordReading> readings = readSelection(keys);
@@ -188,6 +231,7 @@ TEST(ChordReader, EveryReadingOfEverySelectionHoldsExactlyItsNotes) {
         ASSERT_EQ(i + 1, readings.size()) << "an interval is the last reading " << trace();
         continue;
       }
+      if (r.type->symbol.empty() && r.root != bass) ++namedMajorOverOther;
       PitchClassSet omittable = 0;
       for (const int note : r.type->omittable)
         omittable |= static_cast<PitchClassSet>(1u << note % 12);
@@ -199,11 +243,13 @@ TEST(ChordReader, EveryReadingOfEverySelectionHoldsExactlyItsNotes) {
       }
       ASSERT_EQ(sounding, played) << symbolOf(r) << " " << trace();
       if (i > 0) {
+        // Rootless readings come last, those without their third just before them.
         const ChordReading& before = readings[i - 1];
-        ASSERT_LE(before.omitted != 0, r.omitted != 0) << "complete first " << trace();
-        if ((before.omitted != 0) == (r.omitted != 0) && r.root == bass) {
-          ASSERT_EQ(before.root, bass) << "root in the bass first " << trace();
-        }
+        ASSERT_LE(before.omitted & 1u, r.omitted & 1u) << "rootless last " << trace();
+        const auto noThird = [](const ChordReading& c) {
+          return (c.omitted & (1u << 3 | 1u << 4)) != 0 || (c.omitted & 1u) != 0;
+        };
+        ASSERT_LE(noThird(before), noThird(r)) << "without third late " << trace();
       }
     }
   });
@@ -211,27 +257,91 @@ TEST(ChordReader, EveryReadingOfEverySelectionHoldsExactlyItsNotes) {
   const double coverage = 100.0 * named / selections;
   std::cout << "named " << named << " of " << selections << " selections (" << coverage << " %)\n";
   EXPECT_GE(coverage, 40.0);
+  EXPECT_GT(namedMajorOverOther, 0);
+}
+
+// Over every selection, in either style and with or without a key, one answer names each
+// pitch one way in its roots and basses.
+TEST(ChordReader, AnAnswerSpellsEachPitchOneWay) {
+  const std::vector<ReadingOptions> optionsList{{ReadingStyle::Analysis, {}},
+                                                {ReadingStyle::LeadSheet, {}},
+                                                {ReadingStyle::Analysis, MusicalKey{-3, true}}};
+  for (const ReadingOptions& options : optionsList) {
+    test::forEachSelection(3, 5, [&](const Selection& keys) {
+      const std::vector<ChordReading> readings = readSelection(keys, options);
+      std::array<std::optional<int>, 12> seen{};
+      NoteSpeller speller({}, options.key);
+      for (const ChordReading& reading : readings) {
+        if (reading.type == nullptr) continue;
+        const NoteSpeller::Spelled spelled = speller.spell(reading);
+        for (const auto& [pitchClass, fifths] :
+             {std::pair{reading.root, std::optional(spelled.root)},
+              std::pair{reading.bass, spelled.bass}}) {
+          if (!fifths) continue;
+          auto& name = seen[static_cast<std::size_t>(pitchClass)];
+          ASSERT_EQ(pitchClassOfFifths(*fifths), pitchClass);
+          if (name) {
+            ASSERT_EQ(*name, *fifths) << testing::PrintToString(keys.ascending());
+          }
+          name = fifths;
+        }
+      }
+    });
+  }
 }
 
 TEST(ChordReader, AmbiguousNotesListEveryReadingBestFirst) {
-  EXPECT_EQ(symbolsOfKeys({1, 5, 8, 10}), (std::vector<std::string>{"C6", "Am7/C"}));
+  // The two habits differ on the added sixth: analysts hear a seventh chord on the sixth.
+  EXPECT_EQ(symbolsOfKeys({1, 5, 8, 10}), (std::vector<std::string>{"Am7/C", "C6"}));
+  EXPECT_EQ(symbolsOfKeys({1, 5, 8, 10}, ReadingStyle::LeadSheet),
+            (std::vector<std::string>{"C6", "Am7/C"}));
   EXPECT_EQ(symbolsOfKeys({5, 8, 10, 13}), (std::vector<std::string>{"Am7/E", "C6/E"}));
-  EXPECT_EQ(symbolsOfKeys({1, 6, 8}), (std::vector<std::string>{"Csus4", "Fsus2/C"}));
+  EXPECT_EQ(symbolsOfKeys({6, 10, 13, 15}), (std::vector<std::string>{"Dm7/F", "F6"}));
+  EXPECT_EQ(symbolsOfKeys({6, 10, 13, 15}, ReadingStyle::LeadSheet),
+            (std::vector<std::string>{"F6", "Dm7/F"}));
+  EXPECT_EQ(symbolsOfKeys({1, 6, 8}), (std::vector<std::string>{"Csus4", "Fsus2/C", "G7sus4/C"}));
+  // One answer spells each pitch one way: not "A♭+ | C+/A♭ | E+/G♯".
+  EXPECT_EQ(symbolsOfKeys({9, 13, 17}), (std::vector<std::string>{"A♭+", "C+/A♭", "E+/A♭"}));
   EXPECT_EQ(symbolsOfKeys({1, 5, 9}), (std::vector<std::string>{"C+", "E+/C", "A♭+/C"}));
-  EXPECT_EQ(symbolsOfKeys({1, 4, 7, 11}), (std::vector<std::string>{"Cm7♭5", "E♭m6/C", "E♭m/C"}));
+  EXPECT_EQ(symbolsOfKeys({1, 4, 7, 11}, ReadingStyle::LeadSheet),
+            (std::vector<std::string>{"Cm7♭5", "E♭m6/C", "E♭m/C", "A♭9(no root)/C"}));
   // A bass outside the triad comes after every reading that holds the bass.
   EXPECT_EQ(symbolsOfKeys({11, 13, 17, 20}), (std::vector<std::string>{"C7/B♭", "C/B♭"}));
-  EXPECT_EQ(symbolsOfKeys({3, 13, 17, 20}), (std::vector<std::string>{"Cadd9/D", "C/D"}));
+  EXPECT_EQ(symbolsOfKeys({3, 13, 17, 20}, ReadingStyle::LeadSheet),
+            (std::vector<std::string>{"Cadd9/D", "C/D"}));
+  // A suspension or added note is heard over its root: C E F B♭ is C11, not Fmaj7sus4/C.
+  EXPECT_EQ(symbolsOfNotes("C3 Bb3 E4 F4"), (std::vector<std::string>{"C11", "Fmaj7sus4/C"}));
+  // A maj13 needs no eleventh; an inverted sixth-nine is no sus chord.
+  EXPECT_EQ(symbolsOfNotes("C E G B D A"), (std::vector<std::string>{"Cmaj13", "Am11/C"}));
+  EXPECT_EQ(symbolsOfNotes("C E G A D").front(), "C6/9");
+  EXPECT_EQ(symbolsOfNotes("C F G B"), (std::vector<std::string>{"Cmaj7sus4", "G11/C"}));
+  EXPECT_EQ(symbolsOfNotes("C E Bb Db"), (std::vector<std::string>{"C7alt", "B♭dim/C"}));
+}
+
+// Regression: a thirteenth chord that keeps little more than its root, seventh and thirteenth,
+// the thirteenth in the bass, came before the simpler readings of the same notes.
+TEST(ChordReader, ThinExtensionsInTheBassComeLast) {
+  for (const ReadingStyle style : {ReadingStyle::Analysis, ReadingStyle::LeadSheet}) {
+    EXPECT_EQ(symbolsOfNotes("C3 Db4 Eb4 Gb4 Ab4", {style, {}}),
+              (std::vector<std::string>{"A♭11/C", "E♭m13/C"}));
+    EXPECT_EQ(symbolsOfNotes("C3 Db4 Eb4 Gb4", {style, {}}), std::vector<std::string>{"E♭m13/C"});
+  }
 }
 
 TEST(ChordReader, OmittedNotesAreOnlyThoseTheTypeAllows) {
   const std::vector<ChordReading> shell = readSelection(selectionOf({1, 5, 11, 22}));  // C E B♭ A
   ASSERT_EQ(symbols(shell), std::vector<std::string>{"C13"});
-  EXPECT_EQ(nameOf(shell.front()), "C dominant thirteenth without fifth, ninth and eleventh");
+  // The eleventh is left out of a 13th chord with a major third by habit: no omission.
+  EXPECT_EQ(nameOf(shell.front()), "C dominant thirteenth without fifth and ninth");
   EXPECT_EQ(symbolsOfKeys({1, 5, 11}), std::vector<std::string>{"C7no5"});
   EXPECT_EQ(symbolsOfKeys({1, 5, 11, 15}), std::vector<std::string>{"C9no5"});
-  // A seventh chord without its third is not a C7 of any kind.
-  EXPECT_TRUE(readSelection(selectionOf({1, 8, 11})).empty());
+  // A seventh chord without its third says so; the third is what names its quality.
+  EXPECT_EQ(symbolsOfNotes("G D F"), std::vector<std::string>{"G7(no3)"});
+  EXPECT_EQ(nameOf(readChord(parseChord("G D F").pitches).front()),
+            "G dominant seventh without third");
+  EXPECT_EQ(symbolsOfNotes("E3 B3 D#4"), std::vector<std::string>{"Emaj7(no3)"});
+  // A diminished triad is also the dominant seventh a third below it without its root.
+  EXPECT_EQ(symbolsOfNotes("B D F"), (std::vector<std::string>{"Bdim", "G7(no root)/B"}));
   EXPECT_TRUE(readSelection(selectionOf({1, 2, 3})).empty());
 }
 
@@ -254,11 +364,11 @@ TEST(ChordReader, TwoNotesAreAnIntervalOrAPowerChord) {
 
 TEST(ChordReader, SpellsRootsAndBassByTheKeySignature) {
   const std::vector<std::pair<std::vector<int>, std::string>> kCases{
-      {{63, 67, 70}, "E♭"},         {{61, 64, 68}, "C♯m"},       {{66, 70, 73}, "F♯"},
-      {{63, 66, 70}, "E♭m"},        {{68, 72, 75}, "A♭"},        {{68, 71, 75}, "G♯m"},
-      {{70, 73, 77}, "B♭m"},        {{61, 65, 68}, "D♭"},        {{60, 64, 67, 70}, "C7"},
-      {{58, 60, 64, 67}, "C7/B♭"},  {{54, 62, 69, 72}, "D7/F♯"}, {{68, 69, 72, 76}, "AmMaj7/G♯"},
-      {{56, 60, 63, 67}, "A♭maj7"}, {{63, 67, 70, 72}, "E♭6"}};
+      {{63, 67, 70}, "E♭"},         {{61, 64, 68}, "C♯m"},        {{66, 70, 73}, "F♯"},
+      {{63, 66, 70}, "E♭m"},        {{68, 72, 75}, "A♭"},         {{68, 71, 75}, "G♯m"},
+      {{70, 73, 77}, "B♭m"},        {{61, 65, 68}, "D♭"},         {{60, 64, 67, 70}, "C7"},
+      {{58, 60, 64, 67}, "C7/B♭"},  {{54, 62, 69, 72}, "D7/F♯"},  {{68, 69, 72, 76}, "AmMaj7/G♯"},
+      {{56, 60, 63, 67}, "A♭maj7"}, {{63, 67, 70, 72}, "Cm7/E♭"}, {{64, 68, 72}, "E+"}};
   for (const auto& [pitches, best] : kCases) {
     const std::vector<ChordReading> readings = readChord(pitches);
     ASSERT_FALSE(readings.empty()) << best;
@@ -266,7 +376,7 @@ TEST(ChordReader, SpellsRootsAndBassByTheKeySignature) {
   }
   const std::vector<ChordReading> flat = readChord(std::vector{58, 62, 65, 68});
   EXPECT_EQ(symbolOf(flat.front(), Accidentals::Plain), "Bb7");
-  EXPECT_EQ(nameOf(readChord(std::vector{60, 64, 69, 67}).at(1)), "A minor seventh over C");
+  EXPECT_EQ(nameOf(readChord(std::vector{60, 64, 69, 67}).at(0)), "A minor seventh over C");
 }
 
 }  // namespace

@@ -1,0 +1,91 @@
+// The "Chord" menu: the key the readout reads in ("None", a guess from the notes played on the
+// MIDI keyboard, or one of the 24 keys) and the style it names chords in, kept for the next run.
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "main_window/chord_readout.h"
+#include "main_window/frm_main.h"
+#include "theory/musical_key.h"
+
+namespace tonalis {
+
+namespace {
+
+// Adds a checkable entry of `group` to `menu`, named `name` for tests and screen readers.
+QAction* addChoice(QMenu& menu, QActionGroup& group, const QString& text, const QString& name,
+                   bool checked) {
+  QAction* action = menu.addAction(text);
+  action->setObjectName(name);
+  action->setCheckable(true);
+  action->setChecked(checked);
+  group.addAction(action);
+  return action;
+}
+
+}  // namespace
+
+void frmMain::useChordChoice(ChordChoice choice) {
+  m_chordChoice = std::move(choice);
+  m_readout = m_chordChoice.remembered;
+  m_ui.mnuChord = menuBar()->addMenu(QStringLiteral("&Chord"));
+  m_ui.mnuChord->setObjectName(QStringLiteral("mnuChord"));
+
+  QMenu* keys = m_ui.mnuChord->addMenu(QStringLiteral("&Key"));
+  keys->setObjectName(QStringLiteral("mnuChordKey"));
+  auto* keyGroup = new QActionGroup(keys);
+  const auto chooseKey = [this](std::optional<theory::MusicalKey> key, bool automatic) {
+    ReadoutSettings settings = m_readout;
+    settings.options.key = key;
+    settings.automaticKey = automatic;
+    chooseReading(settings);
+  };
+  connect(addChoice(*keys, *keyGroup, QStringLiteral("None"), QStringLiteral("key(none)"),
+                    !m_readout.options.key && !m_readout.automaticKey),
+          &QAction::triggered, this, [chooseKey] { chooseKey(std::nullopt, false); });
+  connect(addChoice(*keys, *keyGroup, QStringLiteral("Automatic (a guess from the notes played)"),
+                    QStringLiteral("key(automatic)"), m_readout.automaticKey),
+          &QAction::triggered, this, [chooseKey] { chooseKey(std::nullopt, true); });
+  for (std::size_t k = 0; k < theory::commonKeys.size(); ++k) {
+    const theory::MusicalKey key = theory::commonKeys[k];
+    if (k == 0 || key.minor != theory::commonKeys[k - 1].minor) keys->addSeparator();
+    const QString name = QString::fromStdString(theory::keyName(key));
+    connect(addChoice(*keys, *keyGroup, name, QStringLiteral("key(%1)").arg(name),
+                      !m_readout.automaticKey && m_readout.options.key == key),
+            &QAction::triggered, this, [chooseKey, key] { chooseKey(key, false); });
+  }
+
+  m_ui.mnuChord->addSeparator();
+  auto* styleGroup = new QActionGroup(m_ui.mnuChord);
+  const auto chooseStyle = [this](theory::ReadingStyle style) {
+    ReadoutSettings settings = m_readout;
+    settings.options.style = style;
+    chooseReading(settings);
+  };
+  using theory::ReadingStyle;
+  connect(addChoice(*m_ui.mnuChord, *styleGroup, QStringLiteral("&Analysis: F A C D is Dm7/F"),
+                    QStringLiteral("style(analysis)"),
+                    m_readout.options.style == ReadingStyle::Analysis),
+          &QAction::triggered, this, [chooseStyle] { chooseStyle(ReadingStyle::Analysis); });
+  connect(addChoice(*m_ui.mnuChord, *styleGroup, QStringLiteral("&Lead sheet: F A C D is F6"),
+                    QStringLiteral("style(lead-sheet)"),
+                    m_readout.options.style == ReadingStyle::LeadSheet),
+          &QAction::triggered, this, [chooseStyle] { chooseStyle(ReadingStyle::LeadSheet); });
+  showReading(m_held.held().empty() ? m_selection : m_held.held());
+}
+
+void frmMain::chooseReading(const ReadoutSettings& settings) {
+  m_readout = settings;
+  if (m_chordChoice.remember) m_chordChoice.remember(settings);
+  showReading(m_held.held().empty() ? m_selection : m_held.held());
+}
+
+void frmMain::showReading(const theory::Selection& selection) {
+  theory::ReadingOptions options = m_readout.options;
+  if (m_readout.automaticKey) options.key = m_recentNotes.guessedKey();
+  showChordReading(*m_ui.lblChordReading, selection, options, m_readout.automaticKey);
+}
+
+}  // namespace tonalis
