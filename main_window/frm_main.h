@@ -167,6 +167,7 @@ class frmMain : public QMainWindow {
 
   // The "Chord" menu (frm_main_chord.cpp).
   void chooseReading(const ReadoutSettings& settings);
+  void addChordPreferences(PreferencesDialog& dialog);
   void showReading(const theory::Selection& selection);
 
   midi::MidiOutput& m_output;

@@ -51,6 +51,8 @@ struct FrmMainControls {
   std::vector<QAction*> device;  // entry 0 is the MIDI mapper
   // After "Devices" and "Input": how the readout names chords, the key and the style.
   QMenu* mnuChord = nullptr;
+  QActionGroup* chordKeys = nullptr;
+  QActionGroup* chordStyles = nullptr;
 };
 
 // Creates every control of `window` at its designed place, with its texts, fonts and colours,

@@ -78,6 +78,7 @@ void frmMain::showPreferences() {
       m_ui.dial1->setValue(velocity);
       Dial1_Change();
     });
+    addChordPreferences(*m_preferences);
   }
   showPreferenceValues();
   // The lists are read again, as the menus read them when they open.

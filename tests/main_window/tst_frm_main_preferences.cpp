@@ -13,6 +13,7 @@
 #include "main_window/preferences_dialog.h"
 #include "main_window/user_settings.h"
 #include "support/window_harness.h"
+#include "theory/musical_key.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;
@@ -133,6 +134,32 @@ class TstFrmMainPreferences : public QObject {
     // The menu's choice shows in the open dialog.
     h.choose(1);
     QCOMPARE(output->currentIndex(), 1);
+  }
+
+  // The readout's key and style are the "Chord" menu's choices, shown and chosen here too.
+  void theReadoutsChoicesFollowTheChordMenu() {
+    std::vector<frmMain::ReadoutSettings> kept;
+    WindowHarness h;
+    h.window.useChordChoice({{}, [&](const frmMain::ReadoutSettings& o) { kept.push_back(o); }});
+    h.window.usePreferences(*m_settings);
+    h.start();
+    h.window.findChild<QAction*>(QStringLiteral("mnuPreferences"))->trigger();
+    auto* dialog = h.window.findChild<PreferencesDialog*>();
+    QVERIFY(dialog != nullptr);
+    auto* key = dialog->findChild<QComboBox*>(QStringLiteral("cboChordKey"));
+    auto* style = dialog->findChild<QComboBox*>(QStringLiteral("cboChordStyle"));
+    QVERIFY(key != nullptr && style != nullptr);
+    QCOMPARE(key->currentText(), QStringLiteral("None"));
+    QCOMPARE(style->currentText(), QStringLiteral("Analysis: F A C D is Dm7/F"));
+
+    emit style->activated(style->findText(QStringLiteral("Lead sheet: F A C D is F6")));
+    QVERIFY(h.window.findChild<QAction*>(QStringLiteral("style(lead-sheet)"))->isChecked());
+    QCOMPARE(kept.size(), std::size_t(1));
+    QVERIFY(kept.back().options.style == theory::ReadingStyle::LeadSheet);
+
+    h.window.findChild<QAction*>(QStringLiteral("key(G minor)"))->trigger();
+    QCOMPARE(key->currentText(), QStringLiteral("G minor"));
+    QVERIFY(kept.back().options.key == theory::parseKey("g minor"));
   }
 
   void aSoundFontThatLoadsIsKept() {
