@@ -5,13 +5,14 @@
 #include <algorithm>
 #include <array>
 
+#include "design/design_fonts.h"
 #include "main_window/chart_keyboard_image.h"
 #include "main_window/chart_markers.h"
-#include "design/design_fonts.h"
 #include "main_window/disc.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/placement.h"
 #include "main_window/pressable_label.h"
+#include "main_window/roving_tab_stop.h"
 #include "theory/chord_chart.h"
 
 namespace tonalis {
@@ -88,8 +89,19 @@ void buildChartArea(QWidget& chartBox, FrmMainControls& controls) {
     picture->setPixmap(keyboard);
     picture->setScaledContents(true);
     picture->setAccessibleName(designCaption(slot));
+    // The chart has one place in the tab chain, at its first picture; the arrows move it.
+    picture->setFocusPolicy(index == theory::pictureIndex(1, 1) ? Qt::TabFocus : Qt::NoFocus);
     controls.imgChordDisp[index] = picture;
     order.push_back(picture);
+  }
+  for (const auto& [index, picture] : controls.imgChordDisp) {
+    QObject::connect(picture, &PressableLabel::focusStepRequested, picture,
+                     [pictures = controls.imgChordDisp](int from, int step, int rowStep) {
+                       PressableLabel* current = pictures.at(from);
+                       moveTabStop(*current,
+                                   *pictures.at(theory::chartPictureStep(from, step, rowStep)),
+                                   current);
+                     });
   }
 
   // The markers draw over everything else in the frame.

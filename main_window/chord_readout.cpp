@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "design/design_fonts.h"
+#include "main_window/announcer.h"
 #include "main_window/layout.h"
 #include "main_window/placement.h"
 #include "theory/chord_reader.h"
@@ -32,21 +33,22 @@ QLabel* makeChordReadout(QWidget* client) {
       place(new QLabel(client), QStringLiteral("lblChordReading"), layout::kChordReading);
   readout->setFont(fonts::timesNewRoman(kReadoutPoints));
   readout->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  readout->setAccessibleName(QStringLiteral("Chord reading"));
   readout->setToolTip(QStringLiteral("Names of the chord the selected keys form, the best first"));
+  // A screen reader reads the readings it shows, in words; what it is for is its description.
+  readout->setAccessibleDescription(QStringLiteral("Chord reading"));
   return readout;
 }
 
-void showChordReading(QLabel& readout, const theory::Selection& selection) {
+void showChordReading(QLabel& readout, const theory::Selection& selection, Announcer& announcer) {
   const std::vector<theory::ChordReading> readings = theory::readSelection(selection);
-  const theory::Accidentals accidentals = accidentalsFor(readout);
   readout.setText(QString::fromStdString(
-      theory::joinedSymbols(readings, kSeparator, accidentals, kShownReadings)));
+      theory::joinedSymbols(readings, kSeparator, accidentalsFor(readout), kShownReadings)));
   QStringList names;
   for (std::size_t i = 0; i < readings.size() && i < kShownReadings; ++i) {
-    names.append(QString::fromStdString(theory::nameOf(readings[i], accidentals)));
+    names.append(QString::fromStdString(theory::nameOf(readings[i])));
   }
-  readout.setAccessibleDescription(names.join(QStringLiteral("; ")));
+  readout.setAccessibleName(names.join(QStringLiteral("; ")));
+  announcer.sayWhenSettled(names.value(0));
 }
 
 }  // namespace tonalis

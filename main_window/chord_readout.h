@@ -7,6 +7,8 @@ class QWidget;
 
 namespace tonalis {
 
+class Announcer;
+
 namespace theory {
 class Selection;
 }
@@ -14,8 +16,9 @@ class Selection;
 // Creates the readout label `lblChordReading` in `client`, empty.
 QLabel* makeChordReadout(QWidget* client);
 
-// Shows the best readings of `selection` ("C6 · Am7/C"), or nothing below two keys; screen
-// readers get the long names.
-void showChordReading(QLabel& readout, const theory::Selection& selection);
+// Shows the best readings of `selection` ("C6 · Am7/C"), or nothing below two keys. Screen
+// readers read the same readings in words ("C sixth; A minor seventh over C"), and `announcer`
+// speaks the best of them once the selection has settled.
+void showChordReading(QLabel& readout, const theory::Selection& selection, Announcer& announcer);
 
 }  // namespace tonalis

@@ -3,10 +3,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "main_window/announcer.h"
 #include "main_window/chart_area.h"
 #include "main_window/chart_markers.h"
 #include "main_window/frm_main.h"
 #include "main_window/pressable_label.h"
+#include "theory/accidental_signs.h"
 #include "theory/chart_root.h"
 #include "theory/chord_chart.h"
 #include "theory/identification.h"
@@ -23,6 +25,13 @@ void setText(QLabel* label, const std::optional<std::string>& text) {
   if (text) label->setText(toQString(*text));
 }
 
+// The symbols are written with "#" and "b"; a screen reader reads them with the signs.
+void setSymbolText(QLabel* label, const std::optional<std::string>& text) {
+  if (!text) return;
+  label->setText(toQString(*text));
+  label->setAccessibleName(QString::fromStdString(theory::withAccidentalSigns(*text)));
+}
+
 }  // namespace
 
 void frmMain::cmdClear_Click() {
@@ -32,6 +41,7 @@ void frmMain::cmdClear_Click() {
   nameChartPictures(0);
   for (QLabel* label : {m_ui.lblChord, m_ui.lblChordSymbol, m_ui.lblNotes, m_ui.lblChordName}) {
     label->clear();
+    label->setAccessibleName({});
   }
 }
 
@@ -47,6 +57,8 @@ void frmMain::cmdBuildChord_Click() {
   m_ui.cmdPrint->setEnabled(true);
   setSelection(root.selection);
   setChartRoot(*m_ui.lblChord, toQString(theory::rootName(root.rootKey)));
+  const QString spokenRoot = QString::fromStdString(theory::spokenRootName(root.rootKey));
+  m_ui.lblChord->setAccessibleName(spokenRoot);
   for (int slot = 0; slot < theory::kChartSlotCount; ++slot) {
     setChartCaption(slot, QString::fromStdString(theory::chartCaption(slot, root.rootKey)));
     const int column = theory::chartColumn(slot);
@@ -56,6 +68,7 @@ void frmMain::cmdBuildChord_Click() {
     }
   }
   nameChartPictures(root.rootKey);
+  m_ui.announcer->say(QStringLiteral("Chords of %1 shown in the chart").arg(spokenRoot));
 }
 
 void frmMain::setChartCaption(int slot, const QString& caption) {
@@ -64,24 +77,38 @@ void frmMain::setChartCaption(int slot, const QString& caption) {
   label->setAccessibleName(caption);
 }
 
-// Screen readers name each picture by the chord it shows ("C M7: C E G B"); a picture showing no
-// chord (root key 0) by its plain design name.
+// Screen readers name each picture by the chord it shows, in words ("C major seventh: C E G B"),
+// its symbol ("C M7") the description; a picture showing no chord (root key 0) by its plain
+// design name.
 void frmMain::nameChartPictures(int rootKey) {
   for (int slot = 0; slot < theory::kChartSlotCount; ++slot) {
-    const int picture = theory::pictureIndex(theory::chartColumn(slot), theory::chartRow(slot));
-    m_ui.imgChordDisp.at(picture)->setAccessibleName(
-        rootKey == 0 ? designCaption(slot)
-                     : QString::fromStdString(theory::chartPictureName(slot, rootKey)));
+    PressableLabel* picture = m_ui.imgChordDisp.at(
+        theory::pictureIndex(theory::chartColumn(slot), theory::chartRow(slot)));
+    if (rootKey == 0) {
+      picture->setAccessibleName(designCaption(slot));
+      picture->setAccessibleDescription({});
+    } else {
+      picture->setAccessibleName(QString::fromStdString(theory::chartPictureName(slot, rootKey)));
+      picture->setAccessibleDescription(
+          QString::fromStdString(theory::chartPictureSymbol(slot, rootKey)));
+    }
   }
 }
 
 void frmMain::cmdDetChord_Click() {
   const theory::Identification result = theory::identifyChord(m_selection);
   setText(m_ui.lblNotes, result.notes);
-  setText(m_ui.lblChordSymbol, result.symbol);
-  setText(m_ui.lblChordName, result.name);
+  setSymbolText(m_ui.lblChordSymbol, result.symbol);
+  setSymbolText(m_ui.lblChordName, result.name);
   setSelection(result.selection);
-  if (result.message) m_messages.show(QString::fromStdString(*result.message));
+  if (result.message) {
+    m_messages.show(QString::fromStdString(*result.message));
+  } else {
+    // The symbol, then the name when a chord was found ("C, C Major"), else "No root".
+    QStringList found{m_ui.lblChordSymbol->accessibleName()};
+    if (result.name) found << m_ui.lblChordName->accessibleName();
+    m_ui.announcer->say(found.join(QStringLiteral(", ")));
+  }
 }
 
 }  // namespace tonalis

@@ -176,7 +176,7 @@ void frmMain::showPlaying() {
     cmdClear_Click();
     setSelection(*std::exchange(m_playedSelection, std::nullopt));
   }
-  showChordReading(*m_ui.lblChordReading, held.empty() ? m_selection : held);
+  showChordReading(*m_ui.lblChordReading, held.empty() ? m_selection : held, *m_ui.announcer);
 }
 
 // Before the input, the output or the device list changes: nothing of the thru may go on
@@ -187,7 +187,7 @@ void frmMain::endPlaying() {
   m_playedSelection.reset();
   if (m_heldDisplayTimer != nullptr) m_heldDisplayTimer->stop();
   m_ui.keyboard->setHeldKeys({});
-  showChordReading(*m_ui.lblChordReading, m_selection);
+  showChordReading(*m_ui.lblChordReading, m_selection, *m_ui.announcer);
 }
 
 void frmMain::closeInput() {

@@ -9,13 +9,17 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "design/design_fonts.h"
+#include "main_window/announcer.h"
 #include "main_window/chart_area.h"
 #include "main_window/chord_readout.h"
-#include "design/design_fonts.h"
 #include "main_window/dial/dial.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/keyboard_widget.h"
 #include "main_window/placement.h"
+#include "main_window/pressable_label.h"
+#include "main_window/shown_state.h"
+#include "theory/chord_chart.h"
 
 namespace tonalis {
 
@@ -90,7 +94,10 @@ FrmMainControls buildControls(QMainWindow& window) {
   // F10 opens the menu bar from the keyboard, as on other desktops.
   auto* openMenus = new QAction(&window);
   openMenus->setShortcut(Qt::Key_F10);
+  // The menu bar takes the focus first: a screen reader then follows it from menu to menu
+  // instead of staying on the control that had the focus.
   QObject::connect(openMenus, &QAction::triggered, &window, [&window, menu = c.mnuDevice] {
+    window.menuBar()->setFocus(Qt::MenuBarFocusReason);
     window.menuBar()->setActiveAction(menu->menuAction());
   });
   window.addAction(openMenus);
@@ -129,6 +136,7 @@ FrmMainControls buildControls(QMainWindow& window) {
   setBackground(*chartBox, Qt::white);
   buildChartArea(*chartBox, c);
   c.lblChordReading = makeChordReadout(client);
+  c.announcer = new Announcer(client);
 
   c.dial1 = place(new Dial(client), QStringLiteral("Dial1"), layout::kDial);
   c.dial1->setMax(127);
@@ -164,6 +172,10 @@ FrmMainControls buildControls(QMainWindow& window) {
   QWidget::setTabOrder(c.cmdDetChord, c.cmdPrint);
   QWidget::setTabOrder(c.cmdPrint, c.dial1);
   c.keyboard->placeInTabChainAfter(c.dial1);
+  // The chart follows the keyboard: a key taking the keyboard's place goes in right after the
+  // dial, so always before key 1 and the chart.
+  QWidget::setTabOrder(c.keyboard->key(1), c.imgChordDisp.at(theory::pictureIndex(1, 1)));
+  announceControlsWhenShown(window);
   return c;
 }
 
