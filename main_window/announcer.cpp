@@ -11,6 +11,10 @@ namespace {
 // Longer than the gaps between the keys of a rolled chord or of keys picked one after another,
 // short enough to follow the last of them as an answer.
 constexpr std::chrono::milliseconds kSettleTime{700};
+// A command that redraws the chart changes the names of dozens of controls at once. Orca drops
+// a notification that reaches it behind more than 50 waiting events, so a result is shown once
+// it has worked through them.
+constexpr std::chrono::milliseconds kAfterBurst{400};
 
 class AnnouncerAccessible : public QAccessibleWidget {
  public:
@@ -30,7 +34,8 @@ QAccessibleInterface* announcerFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-Announcer::Announcer(QWidget* parent) : QWidget(parent), m_settleTimer(new QTimer(this)) {
+Announcer::Announcer(QWidget* parent)
+    : QWidget(parent), m_settleTimer(new QTimer(this)), m_showTimer(new QTimer(this)) {
   installAnnouncerAccessibility();
   setObjectName(QStringLiteral("announcer"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -41,13 +46,21 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent), m_settleTimer(new QTime
   m_settleTimer->setSingleShot(true);
   m_settleTimer->setInterval(kSettleTime);
   connect(m_settleTimer, &QTimer::timeout, this, &Announcer::settle);
+  m_showTimer->setSingleShot(true);
+  m_showTimer->setInterval(kAfterBurst);
+  connect(m_showTimer, &QTimer::timeout, this, &Announcer::showMessage);
 }
 
 void Announcer::say(const QString& message) {
   m_settleTimer->stop();
   m_settled = m_settling;
-  m_message = message;
-  // Shown again even when it was showing: the screen reader speaks at the showing.
+  m_pending = message;
+  m_showTimer->start();
+}
+
+// Shown again even when it was showing: the screen reader speaks at the showing.
+void Announcer::showMessage() {
+  m_message = m_pending;
   hide();
   QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&nameChanged);
@@ -59,15 +72,18 @@ void Announcer::sayWhenSettled(const QString& reading) {
   m_settleTimer->start();
 }
 
-void Announcer::setSettleTime(std::chrono::milliseconds time) {
-  m_settleTimer->setInterval(time);
+void Announcer::setDelays(std::chrono::milliseconds settle, std::chrono::milliseconds afterBurst) {
+  m_settleTimer->setInterval(settle);
+  m_showTimer->setInterval(afterBurst);
 }
 
 void Announcer::settle() {
   if (m_settling == m_settled) return;
-  const QString reading = m_settling;
-  if (!reading.isEmpty()) say(reading);
-  m_settled = reading;
+  m_settled = m_settling;
+  if (m_settled.isEmpty()) return;
+  // Keys picked one at a time change few names: the reading needs no wait behind them.
+  m_pending = m_settled;
+  showMessage();
 }
 
 void installAnnouncerAccessibility() {

@@ -21,21 +21,25 @@ class Announcer : public QWidget {
   // The message last spoken, empty before the first.
   const QString& message() const { return m_message; }
 
-  // Speaks `message` now. A reading still settling is dropped: the result just spoken already
-  // tells what the keys are.
+  // Speaks `message` once the changes the command made have reached the screen reader. A
+  // reading still settling is dropped: the result already tells what the keys are.
   void say(const QString& message);
 
   // Speaks `reading` once it has stood unchanged for the settle time and differs from the last
   // reading that settled, so a chord being played or rolled key by key is spoken once, when it
   // is complete. An empty reading settles silently.
   void sayWhenSettled(const QString& reading);
-  void setSettleTime(std::chrono::milliseconds time);
+  // For tests: the settle time and the wait of a result.
+  void setDelays(std::chrono::milliseconds settle, std::chrono::milliseconds afterBurst);
 
  private:
   void settle();
+  void showMessage();
 
   QString m_message;
+  QString m_pending;  // the message waiting to be shown
   QTimer* m_settleTimer;
+  QTimer* m_showTimer;
   QString m_settling;  // the reading waiting for the timer
   QString m_settled;   // the reading that settled last
 };

@@ -46,11 +46,11 @@ void frmMain::cmdClear_Click() {
 }
 
 void frmMain::cmdBuildChord_Click() {
-  // A refused chart must not leave the old chord's markers behind.
   m_ui.shpChordDisp->hideAll();
-  nameChartPictures(0);
   const theory::ChartRoot root = theory::chooseChartRoot(m_selection);
   if (root.refusal) {
+    // A refused chart must not leave the old chord's markers behind.
+    nameChartPictures(0);
     m_messages.show(toQString(*root.refusal));
     return;
   }
@@ -79,19 +79,19 @@ void frmMain::setChartCaption(int slot, const QString& caption) {
 
 // Screen readers name each picture by the chord it shows, in words ("C major seventh: C E G B"),
 // its symbol ("C M7") the description; a picture showing no chord (root key 0) by its plain
-// design name.
+// design name. Only what changes is told: every change is an event a screen reader works through.
 void frmMain::nameChartPictures(int rootKey) {
   for (int slot = 0; slot < theory::kChartSlotCount; ++slot) {
     PressableLabel* picture = m_ui.imgChordDisp.at(
         theory::pictureIndex(theory::chartColumn(slot), theory::chartRow(slot)));
-    if (rootKey == 0) {
-      picture->setAccessibleName(designCaption(slot));
-      picture->setAccessibleDescription({});
-    } else {
-      picture->setAccessibleName(QString::fromStdString(theory::chartPictureName(slot, rootKey)));
-      picture->setAccessibleDescription(
-          QString::fromStdString(theory::chartPictureSymbol(slot, rootKey)));
-    }
+    const QString name = rootKey == 0
+                             ? designCaption(slot)
+                             : QString::fromStdString(theory::chartPictureName(slot, rootKey));
+    const QString symbol = rootKey == 0
+                               ? QString()
+                               : QString::fromStdString(theory::chartPictureSymbol(slot, rootKey));
+    if (picture->accessibleName() != name) picture->setAccessibleName(name);
+    if (picture->accessibleDescription() != symbol) picture->setAccessibleDescription(symbol);
   }
 }
 
