@@ -1,13 +1,33 @@
 #include "main_window/shown_state.h"
 
 #include <QAccessible>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QEvent>
 #include <QTimer>
+#include <QVariantMap>
 #include <QWidget>
 
 namespace tonalis {
 
 namespace {
+
+// Qt keeps its connection to the accessibility bus under this name and gives each accessible
+// object this path; a state change sent there comes from the program as Qt's own do.
+const QString kAccessibilityBus = QStringLiteral("a11y");
+const QString kObjectPathPrefix = QStringLiteral("/org/a11y/atspi/accessible/");
+
+void tellVisible(const QDBusConnection& bus, QWidget& widget) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
+  if (accessible == nullptr) return;
+  QDBusMessage changed = QDBusMessage::createSignal(
+      kObjectPathPrefix + QString::number(QAccessible::uniqueId(accessible)),
+      QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
+  changed << QStringLiteral("visible") << 1 << 0 << QVariant::fromValue(QDBusVariant(0))
+          << QVariantMap();
+  bus.send(changed);
+}
 
 class FirstShowWatcher : public QObject {
  public:
@@ -18,9 +38,9 @@ class FirstShowWatcher : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == &m_window && event->type() == QEvent::Show) {
       m_window.removeEventFilter(this);
-      // After the show has reached the children too.
+      // After the show has reached the controls.
       QTimer::singleShot(0, this, [this] {
-        announceShown();
+        tellShownControlsVisible();
         deleteLater();
       });
     }
@@ -28,11 +48,11 @@ class FirstShowWatcher : public QObject {
   }
 
  private:
-  void announceShown() {
+  void tellShownControlsVisible() {
+    const QDBusConnection bus(kAccessibilityBus);
+    if (!QAccessible::isActive() || !bus.isConnected()) return;
     for (QWidget* widget : m_window.findChildren<QWidget*>()) {
-      if (!widget->isVisible()) continue;
-      QAccessibleEvent shown(widget, QAccessible::ObjectShow);
-      QAccessible::updateAccessibility(&shown);
+      if (widget->isVisible()) tellVisible(bus, *widget);
     }
   }
 

@@ -1,6 +1,8 @@
-// A screen reader running while the window's controls were built, hidden behind the splash, can
-// keep them as it saw them then: not showing, so that it cannot reach the result labels or the
-// chart. When the window is first shown, every control it shows is announced as shown.
+// A screen reader running while the window's controls were built, hidden behind the splash,
+// keeps them as it saw them then. Qt tells it that they are showing once the window shows, but
+// never that they became visible, so Orca finds the result labels, the readout and the chart
+// "not showing and visible" and its screen review skips them. When the window is first shown,
+// every control it shows is told to be visible too.
 #pragma once
 
 class QWidget;

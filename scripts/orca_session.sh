@@ -89,8 +89,10 @@ fail() {
 
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
+disown
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
 pids+=($!)
+disown
 for _ in $(seq 100); do
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
     >/dev/null 2>&1 && break
@@ -121,6 +123,7 @@ EOF
 pulseaudio -n -F "$work/pulse.pa" --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
   --log-target=stderr --log-level=error >"$work/pulse.log" 2>&1 &
 pids+=($!)
+disown
 for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 
 log=${ORCA_SESSION_LOG:-$work/orca-debug.log}
@@ -140,6 +143,7 @@ sys.argv = ["/usr/bin/orca", "--debug-file", log]
 runpy.run_path("/usr/bin/orca", run_name="__main__")
 EOF
 pids+=($!)
+disown
 
 # Waits until a SPEECH OUTPUT line after line `from` of Orca's log matches `pattern`.
 spoken_after() {
@@ -201,6 +205,12 @@ sleep 2
 # Determine Root: back past the dial and the disabled Print.
 step_until shift+Tab 'Determine Root' 4
 step space 'C, C Major'
+sleep 1
+# Orca's screen review, line by line from the top of the window: the result labels and the
+# readout are reached.
+xdotool key --clearmodifiers KP_Insert+KP_Home
+sleep 1
+for _ in $(seq 14); do xdotool key --clearmodifiers KP_Page_Up; sleep 0.5; done
 
 # Clear, select C4 alone, Show Chords.
 step_until shift+Tab "'Clear" 3

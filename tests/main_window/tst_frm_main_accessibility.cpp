@@ -192,20 +192,6 @@ class TstFrmMainAccessibility : public QObject {
     QCOMPARE(lastSpoken(announcer), QStringLiteral("C, C Major"));
   }
 
-  // A screen reader that watched the controls being built behind the splash saw them hidden;
-  // the first showing of the window tells it that they show.
-  void controlsAreAnnouncedShownWithTheWindow() {
-    WindowHarness h;
-    h.window.load();
-    g_announcements.clear();
-    h.window.show();
-    for (const char* name : {"lblChordReading", "lblChordSymbol", "lblChord"}) {
-      QTRY_VERIFY2(announced(h.label(name), QAccessible::ObjectShow), name);
-    }
-    QVERIFY(announced(h.picture(310), QAccessible::ObjectShow));
-    QVERIFY(!announced(h.find<Announcer>("announcer"), QAccessible::ObjectShow));
-  }
-
   void resultLabelsAreReadAsTheirText_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("shown");
