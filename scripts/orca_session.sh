@@ -3,9 +3,10 @@
 # user starts it, drives the program from the keyboard only, and this prints what Orca spoke
 # (the "SPEECH OUTPUT" lines of its debug log) as a transcript.
 #
-# The session: Tab to the keyboard, select C4 E4 G4 with Space, Determine Root, Clear, select C4
-# alone, Show Chords, Tab and arrow into the chart and play a picture, F10 then Right into the
-# next menu.
+# The session: Tab to the keyboard, select C4 E4 G4 with Space, Determine Root, read the result
+# labels and the readout with Orca's screen review, Clear, select C4 alone, Show Chords, Tab and
+# arrow into the chart and play a picture, F10 then Right into the next menu. A step whose
+# expected speech does not come within its bound is reported, and the exit status is 1.
 #
 # Everything runs privately and is stopped on exit: an Xvfb display without key repeat, a D-Bus
 # session of its own (dbus-run-session) with openbox, the accessibility bus, speech-dispatcher
@@ -206,11 +207,11 @@ sleep 2
 step_until shift+Tab 'Determine Root' 4
 step space 'C, C Major'
 sleep 1
-# Orca's screen review, line by line from the top of the window: the result labels and the
-# readout are reached.
-xdotool key --clearmodifiers KP_Insert+KP_Home
-sleep 1
-for _ in $(seq 14); do xdotool key --clearmodifiers KP_Page_Up; sleep 0.5; done
+# Orca's screen review (the keypad keys): line by line down from the top of the window to the
+# "Chord Name" label, then its last line, the readout, read by its name in words.
+step KP_Insert+KP_Home '.'
+step_until KP_Page_Up "'C Major'" 12
+step KP_Insert+KP_Page_Up "'C major'"
 
 # Clear, select C4 alone, Show Chords.
 step_until shift+Tab "'Clear" 3
