@@ -267,6 +267,8 @@ class TstFrmMainAccessibility : public QObject {
     auto* menu = h.find<QMenu>("mnuDevice");
     QTest::keyClick(&h.window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QTRY_VERIFY(menu->isVisible());
+    // A screen reader follows the menus only when the menu bar has the focus.
+    QCOMPARE(QApplication::focusWidget(), h.window.menuBar());
     menu->close();
     QVERIFY(h.output.messages().empty());  // D plays no note when it opens the menu
 
@@ -318,6 +320,9 @@ class TstFrmMainAccessibility : public QObject {
     QCOMPARE(QApplication::focusWidget(), h.picture(101));
     QTest::keyClick(h.picture(101), Qt::Key_Right);
     QCOMPARE(QApplication::focusWidget(), h.picture(201));
+    // The focused picture shows a focus mark: it looks unlike the same picture without focus.
+    QCOMPARE(h.picture(201)->pixmap().toImage(), h.picture(101)->pixmap().toImage());
+    QVERIFY(h.picture(201)->grab().toImage() != h.picture(101)->grab().toImage());
     QTest::keyClick(h.picture(201), Qt::Key_Down);
     QCOMPARE(QApplication::focusWidget(), h.picture(202));
     h.output.forget();
