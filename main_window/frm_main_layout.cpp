@@ -16,6 +16,7 @@
 #include "main_window/dial/dial.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/keyboard_widget.h"
+#include "main_window/menu_bar_keys.h"
 #include "main_window/placement.h"
 #include "main_window/pressable_label.h"
 #include "main_window/shown_state.h"
@@ -91,16 +92,7 @@ FrmMainControls buildControls(QMainWindow& window) {
   c.mnuDevice->setObjectName(QStringLiteral("mnuDevice"));
   c.mnuDevice->setToolTipsVisible(true);  // the whole name of a device shown elided
   c.deviceGroup = new QActionGroup(c.mnuDevice);
-  // F10 opens the menu bar from the keyboard, as on other desktops.
-  auto* openMenus = new QAction(&window);
-  openMenus->setShortcut(Qt::Key_F10);
-  // The menu bar takes the focus first: a screen reader then follows it from menu to menu
-  // instead of staying on the control that had the focus.
-  QObject::connect(openMenus, &QAction::triggered, &window, [&window, menu = c.mnuDevice] {
-    window.menuBar()->setFocus(Qt::MenuBarFocusReason);
-    window.menuBar()->setActiveAction(menu->menuAction());
-  });
-  window.addAction(openMenus);
+  openMenusWithF10(window, *c.mnuDevice);
 
   c.cmdDetChord = makeButton(
       client, "cmdDetChord", layout::kDetChord, QStringLiteral("Determine Root"),

@@ -5,7 +5,8 @@
 #
 # The session: Tab to the keyboard, select C4 E4 G4 with Space, Determine Root, read the result
 # labels and the readout with Orca's screen review, Clear, select C4 alone, Show Chords, Tab and
-# arrow into the chart and play a picture, F10 then Right into the next menu. A step whose
+# arrow into the chart and play a picture, F10 then Right into the next menu, Escape twice back
+# to the chart. A step whose
 # expected speech does not come within its bound is reported, and the exit status is 1.
 #
 # Everything runs privately and is stopped on exit: an Xvfb display without key repeat, a D-Bus
@@ -232,7 +233,9 @@ sleep 2
 # The menus: F10 opens Devices, Right moves on to Input.
 step F10 'Devices|MIDI Mapper'
 step Right 'Input|None'
-step Escape '.'
+# Escape closes the menu, a second one gives the focus back to the chart picture.
+step Escape 'Input'
+step Escape 'push button'
 sleep 2
 
 echo "Orca's speech, in order, from the program's start:"
