@@ -10,9 +10,9 @@
 # expected speech does not come within its bound is reported, and the exit status is 1.
 #
 # Everything runs privately and is stopped on exit: an Xvfb display without key repeat, a D-Bus
-# session of its own (dbus-run-session) with openbox, the accessibility bus, speech-dispatcher
-# speaking through its dummy module, a PulseAudio server playing into a null sink, and Orca with
-# a HOME of its own. Orca's launcher stops the other Orcas of the same user: never run this
+# session of its own (dbus-run-session) with openbox, the accessibility bus, a PulseAudio server
+# playing into a null sink, speech-dispatcher speaking through its dummy module, and Orca with a
+# HOME of its own. Orca's launcher stops the other Orcas of the same user: never run this
 # where someone uses Orca.
 #
 # Usage: scripts/orca_session.sh [build dir]        (default build/dev)
@@ -101,17 +101,6 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 
-# speech-dispatcher speaks through its dummy module: nothing needs a sound card, and Orca logs
-# every text it hands over.
-mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
-cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<EOF
-AddModule "dummy" "sd_dummy" ""
-DefaultModule dummy
-LogLevel 1
-EOF
-speech-dispatcher --spawn --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" \
-  >"$work/speechd.log" 2>&1 || true
-
 # The program's built-in synthesizer plays into a private null sink.
 export PULSE_RUNTIME_PATH="$work/run/pulse"
 export PULSE_SERVER="unix:$work/pulse.socket"
@@ -127,6 +116,22 @@ pulseaudio -n -F "$work/pulse.pa" --daemonize=no --exit-idle-time=-1 --use-pid-f
 pids+=($!)
 disown
 for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+
+# speech-dispatcher speaks through its dummy module, which plays into the null sink too; Orca
+# logs every text it hands over.
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<EOF
+AddModule "dummy" "sd_dummy" ""
+DefaultModule dummy
+AudioOutputMethod "pulse"
+EOF
+speech-dispatcher --run-single --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" \
+  --log-dir "$work" >"$work/speechd.log" 2>&1 &
+pids+=($!)
+disown
+for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
+[ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] ||
+  fail "speech-dispatcher did not start: $(tail -3 "$work/speech-dispatcher.log" 2>/dev/null)"
 
 log=${ORCA_SESSION_LOG:-$work/orca-debug.log}
 : >"$log"
@@ -174,13 +179,14 @@ step() {
     missed=$((missed + 1))
   fi
 }
-# Presses `key` until Orca speaks `pattern`, at most `times` times.
+# Presses `key` until Orca speaks `pattern`, at most `times` times, waiting `seconds` (default
+# 2) after each press.
 step_until() {
-  local key=$1 pattern=$2 times=$3 from
+  local key=$1 pattern=$2 times=$3 seconds=${4:-2} from
   for _ in $(seq "$times"); do
     from=$(lines)
     xdotool key --clearmodifiers "$key"
-    spoken_after "$from" "$pattern" 2 && return 0
+    spoken_after "$from" "$pattern" "$seconds" && return 0
   done
   echo "orca session: $key never reached /$pattern/" >&2
   missed=$((missed + 1))
@@ -208,11 +214,11 @@ sleep 2
 step_until shift+Tab 'Determine Root' 4
 step space 'C, C Major'
 sleep 1
-# Orca's screen review (the keypad keys): line by line down from the top of the window to the
-# "Chord Name" label, then its last line, the readout, read by its name in words.
-step KP_Insert+KP_Home '.'
-step_until KP_Page_Up "'C Major'" 12
-step KP_Insert+KP_Page_Up "'C major'"
+# Orca's screen review (the keypad keys, without Orca's own modifier): from the focused button
+# up a line at a time to the "Chord Name" label, then down to the readout, read by its name in
+# words.
+step_until KP_Home "'C Major'" 8 1
+step_until KP_Page_Up "'C major'" 40 1
 
 # Clear, select C4 alone, Show Chords.
 step_until shift+Tab "'Clear" 3
