@@ -13,6 +13,7 @@
 #include "main_window/frm_main_controls.h"
 #include "main_window/placement.h"
 #include "main_window/pressable_label.h"
+#include "main_window/roving_tab_stop.h"
 #include "theory/chord_chart.h"
 
 namespace tonalis {
@@ -89,8 +90,19 @@ void buildChartArea(QWidget& chartBox, FrmMainControls& controls) {
     picture->setPixmap(keyboard);
     picture->setScaledContents(true);
     picture->setAccessibleName(designCaption(slot));
+    // The chart has one place in the tab chain, at its first picture; the arrows move it.
+    picture->setFocusPolicy(index == theory::pictureIndex(1, 1) ? Qt::TabFocus : Qt::NoFocus);
     controls.imgChordDisp[index] = picture;
     order.push_back(picture);
+  }
+  for (const auto& [index, picture] : controls.imgChordDisp) {
+    QObject::connect(picture, &PressableLabel::focusStepRequested, picture,
+                     [pictures = controls.imgChordDisp](int from, int step, int rowStep) {
+                       PressableLabel* current = pictures.at(from);
+                       moveTabStop(*current,
+                                   *pictures.at(theory::chartPictureStep(from, step, rowStep)),
+                                   current);
+                     });
   }
 
   // The markers draw over everything else in the frame.

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "design/design_fonts.h"
+#include "main_window/announcer.h"
 #include "main_window/layout.h"
 #include "main_window/placement.h"
 #include "theory/chord_reader.h"
@@ -35,14 +36,16 @@ QLabel* makeChordReadout(QWidget* client) {
       place(new QLabel(client), QStringLiteral("lblChordReading"), layout::kChordReading);
   readout->setFont(fonts::timesNewRoman(kReadoutPoints));
   readout->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  readout->setAccessibleName(QCoreApplication::translate("tonalis::frmMain", "Chord reading"));
   readout->setToolTip(QCoreApplication::translate(
       "tonalis::frmMain", "Names of the chord the selected keys form, the best first"));
+  // A screen reader reads the readings it shows, in words; what it is for is its description.
+  readout->setAccessibleDescription(
+      QCoreApplication::translate("tonalis::frmMain", "Chord reading"));
   return readout;
 }
 
 void showChordReading(QLabel& readout, const theory::Selection& selection,
-                      const theory::ReadingOptions& options, bool guessed) {
+                      const theory::ReadingOptions& options, Announcer& announcer, bool guessed) {
   const std::vector<theory::ChordReading> readings = theory::readSelection(selection, options);
   const theory::Accidentals accidentals = accidentalsFor(readout);
   const std::size_t shown = options.key ? kShownReadingsInKey : kShownReadings;
@@ -53,7 +56,8 @@ void showChordReading(QLabel& readout, const theory::Selection& selection,
   for (std::size_t i = 0; i < readings.size() && i < shown; ++i) {
     names.append(QString::fromStdString(theory::nameOf(readings[i], speller, accidentals)));
   }
-  readout.setAccessibleDescription(names.join(QStringLiteral("; ")));
+  readout.setAccessibleName(names.join(QStringLiteral("; ")));
+  announcer.sayWhenSettled(names.value(0));
 }
 
 }  // namespace tonalis

@@ -7,6 +7,8 @@ class QWidget;
 
 namespace tonalis {
 
+class Announcer;
+
 namespace theory {
 class Selection;
 struct ReadingOptions;
@@ -17,8 +19,10 @@ QLabel* makeChordReadout(QWidget* client);
 
 // Shows the best readings of `selection` ("Am7/C · C6"), or nothing below two keys, named as
 // `options` ask; in a key each with its Roman numeral ("Dm7/F — ii6/5 in C", "in C?" when the
-// key is `guessed`). Screen readers get the long names.
+// key is `guessed`). Screen readers read the same readings in words ("A minor seventh over C;
+// C sixth"), and `announcer` speaks the best of them once the selection has settled.
 void showChordReading(QLabel& readout, const theory::Selection& selection,
-                      const theory::ReadingOptions& options, bool guessed = false);
+                      const theory::ReadingOptions& options, Announcer& announcer,
+                      bool guessed = false);
 
 }  // namespace tonalis

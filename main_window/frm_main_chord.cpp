@@ -102,7 +102,8 @@ void frmMain::chooseReading(const ReadoutSettings& settings) {
 void frmMain::showReading(const theory::Selection& selection) {
   theory::ReadingOptions options = m_readout.options;
   if (m_readout.automaticKey) options.key = m_recentNotes.guessedKey();
-  showChordReading(*m_ui.lblChordReading, selection, options, m_readout.automaticKey);
+  showChordReading(*m_ui.lblChordReading, selection, options, *m_ui.announcer,
+                   m_readout.automaticKey);
 }
 
 }  // namespace tonalis

@@ -17,6 +17,7 @@ class QWidget;
 
 namespace tonalis {
 
+class Announcer;
 class ChartMarkers;
 class Dial;
 class KeyboardWidget;
@@ -31,6 +32,7 @@ struct FrmMainControls {
   QLabel* lblNotes = nullptr;
   QLabel* lblChordSymbol = nullptr;
   QLabel* lblChordReading = nullptr;
+  Announcer* announcer = nullptr;  // speaks results to screen readers
   Dial* dial1 = nullptr;
   QProgressBar* pgbVolume = nullptr;
   std::array<QLabel*, 2> lblVol{};

@@ -11,12 +11,17 @@
 #include <QPushButton>
 
 #include "design/design_fonts.h"
+#include "main_window/announcer.h"
 #include "main_window/chart_area.h"
 #include "main_window/chord_readout.h"
 #include "main_window/dial/dial.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/keyboard_widget.h"
+#include "main_window/menu_bar_keys.h"
 #include "main_window/placement.h"
+#include "main_window/pressable_label.h"
+#include "main_window/shown_state.h"
+#include "theory/chord_chart.h"
 
 namespace tonalis {
 
@@ -89,13 +94,7 @@ FrmMainControls buildControls(QMainWindow& window) {
   c.mnuDevice->setObjectName(QStringLiteral("mnuDevice"));
   c.mnuDevice->setToolTipsVisible(true);  // the whole name of a device shown elided
   c.deviceGroup = new QActionGroup(c.mnuDevice);
-  // F10 opens the menu bar from the keyboard, as on other desktops.
-  auto* openMenus = new QAction(&window);
-  openMenus->setShortcut(Qt::Key_F10);
-  QObject::connect(openMenus, &QAction::triggered, &window, [&window, menu = c.mnuDevice] {
-    window.menuBar()->setActiveAction(menu->menuAction());
-  });
-  window.addAction(openMenus);
+  openMenusWithF10(window, *c.mnuDevice);
 
   c.cmdDetChord = makeButton(
       client, "cmdDetChord", layout::kDetChord,
@@ -144,6 +143,7 @@ FrmMainControls buildControls(QMainWindow& window) {
   setBackground(*chartBox, Qt::white);
   buildChartArea(*chartBox, c);
   c.lblChordReading = makeChordReadout(client);
+  c.announcer = new Announcer(client);
 
   c.dial1 = place(new Dial(client), QStringLiteral("Dial1"), layout::kDial);
   c.dial1->setMax(127);
@@ -181,6 +181,10 @@ FrmMainControls buildControls(QMainWindow& window) {
   QWidget::setTabOrder(c.cmdDetChord, c.cmdPrint);
   QWidget::setTabOrder(c.cmdPrint, c.dial1);
   c.keyboard->placeInTabChainAfter(c.dial1);
+  // The chart follows the keyboard: a key taking the keyboard's place goes in right after the
+  // dial, so always before key 1 and the chart.
+  QWidget::setTabOrder(c.keyboard->key(1), c.imgChordDisp.at(theory::pictureIndex(1, 1)));
+  announceControlsWhenShown(window);
   return c;
 }
 

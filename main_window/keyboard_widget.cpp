@@ -8,6 +8,8 @@
 #include "main_window/layout.h"
 #include "main_window/placement.h"
 #include "main_window/pressable_label.h"
+#include "main_window/roving_tab_stop.h"
+#include "theory/accidental_signs.h"
 #include "theory/keyboard.h"
 #include "theory/note_names.h"
 
@@ -19,10 +21,11 @@ namespace {
 const QColor kHeldWhiteKey(150, 200, 255);
 const QColor kHeldBlackKey(30, 80, 200);
 
-// Key name with its octave in MIDI numbering: key 1 is "C4", key 24 "B5".
+// Key name with its octave in MIDI numbering, with the sharp sign a voice reads as "sharp":
+// key 1 is "C4", key 2 "C♯4", key 24 "B5".
 QString keyAccessibleName(int key) {
   constexpr int kFirstOctave = 4;
-  return QString::fromLatin1(theory::noteName(key)) +
+  return QString::fromStdString(theory::withAccidentalSigns(theory::noteName(key))) +
          QString::number(kFirstOctave + (key - 1) / theory::kOctave);
 }
 
@@ -52,6 +55,9 @@ KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
     label->setToolTip(
         QCoreApplication::translate("tonalis::frmMain", "Click here to select notes"));
     label->setAccessibleName(keyAccessibleName(key));
+    // What the keyboard does, for those who reach the key without a mouse; it replaces the
+    // tooltip, which speaks of clicking.
+    label->setAccessibleDescription(QStringLiteral("Space selects, arrows move"));
     label->setCheckable(true);
     // One key at a time is in the tab chain; the arrow keys move it along the keyboard.
     label->setFocusPolicy(key == 1 ? Qt::TabFocus : Qt::NoFocus);
@@ -116,17 +122,12 @@ void KeyboardWidget::paintKey(int key) {
   setBackground(*label, held ? (black ? kHeldBlackKey : kHeldWhiteKey) : own);
 }
 
-// The keyboard's one place in the tab chain moves with the focus, so Tab leaves the keyboard
-// from the key last used.
-void KeyboardWidget::moveKeyFocus(int key, int step) {
+// Left and Right move along the keyboard; Up and Down have no row to go to.
+void KeyboardWidget::moveKeyFocus(int key, int step, int rowStep) {
+  if (rowStep != 0) return;
   const int next = std::clamp(key + step, 1, theory::kKeyCount);
-  if (next == key) return;
-  PressableLabel* from = m_keys[static_cast<std::size_t>(key)];
-  PressableLabel* to = m_keys[static_cast<std::size_t>(next)];
-  to->setFocusPolicy(Qt::TabFocus);
-  if (m_tabPredecessor != nullptr) QWidget::setTabOrder(m_tabPredecessor, to);
-  to->setFocus(Qt::TabFocusReason);
-  from->setFocusPolicy(Qt::NoFocus);
+  moveTabStop(*m_keys[static_cast<std::size_t>(key)], *m_keys[static_cast<std::size_t>(next)],
+              m_tabPredecessor);
 }
 
 }  // namespace tonalis

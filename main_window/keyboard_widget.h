@@ -41,7 +41,7 @@ class KeyboardWidget : public QWidget {
   void clicked(int key);
 
  private:
-  void moveKeyFocus(int key, int step);
+  void moveKeyFocus(int key, int step, int rowStep);
   void paintKey(int key);
 
   std::array<PressableLabel*, 25> m_keys{};  // key index 1..24

@@ -18,6 +18,12 @@ QAccessibleInterface* pressableFactory(const QString&, QObject* object) {
 PressableAccessible::PressableAccessible(PressableLabel* label)
     : QAccessibleWidget(label, QAccessible::Button) {}
 
+// A key is a check box: Orca speaks the checked state of a check box on focus and on every
+// change, but says nothing of the state of a checkable push button.
+QAccessible::Role PressableAccessible::role() const {
+  return label()->isCheckable() ? QAccessible::CheckBox : QAccessible::Button;
+}
+
 PressableLabel* PressableAccessible::label() const {
   return static_cast<PressableLabel*>(widget());
 }

@@ -1,5 +1,5 @@
-// What assistive technology sees of a key or a chart picture: a button, a toggle for a key
-// (checked while it is selected), with a press action that plays it briefly.
+// What assistive technology sees of a key or a chart picture: a check box for a key (checked
+// while it is selected), a button for a picture, with a press action that plays it briefly.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -12,6 +12,7 @@ class PressableAccessible : public QAccessibleWidget {
  public:
   explicit PressableAccessible(PressableLabel* label);
 
+  QAccessible::Role role() const override;
   QAccessible::State state() const override;
   QStringList actionNames() const override;
   void doAction(const QString& actionName) override;

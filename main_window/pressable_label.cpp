@@ -52,21 +52,36 @@ void PressableLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (rect().contains(event->position().toPoint())) emit clicked(m_index);
 }
 
-// Space plays the focused label as the left button does; other keys go on to the window, whose
-// letter rows play the keyboard.
+namespace {
+
+bool isPlayKey(int key) {
+  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+// Space or Enter plays the focused label as the left button does; the arrows ask to move the
+// focus; other keys go on to the window, whose letter rows play the keyboard.
 void PressableLabel::keyPressEvent(QKeyEvent* event) {
+  if (isPlayKey(event->key())) {
+    if (!event->isAutoRepeat() && m_playKeyDown == 0) {
+      m_playKeyDown = event->key();
+      emit pressed(m_index);
+    }
+    return;
+  }
   switch (event->key()) {
-    case Qt::Key_Space:
-      if (!event->isAutoRepeat() && !m_spaceDown) {
-        m_spaceDown = true;
-        emit pressed(m_index);
-      }
-      return;
     case Qt::Key_Left:
-      emit focusStepRequested(m_index, -1);
+      emit focusStepRequested(m_index, -1, 0);
       return;
     case Qt::Key_Right:
-      emit focusStepRequested(m_index, +1);
+      emit focusStepRequested(m_index, +1, 0);
+      return;
+    case Qt::Key_Up:
+      emit focusStepRequested(m_index, 0, -1);
+      return;
+    case Qt::Key_Down:
+      emit focusStepRequested(m_index, 0, +1);
       return;
     default:
       QLabel::keyPressEvent(event);
@@ -74,20 +89,20 @@ void PressableLabel::keyPressEvent(QKeyEvent* event) {
 }
 
 void PressableLabel::keyReleaseEvent(QKeyEvent* event) {
-  if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+  if (!isPlayKey(event->key()) || event->isAutoRepeat()) {
     QLabel::keyReleaseEvent(event);
     return;
   }
-  if (!m_spaceDown) return;
-  m_spaceDown = false;
+  if (event->key() != m_playKeyDown) return;
+  m_playKeyDown = 0;
   emit released(m_index);
   emit clicked(m_index);
 }
 
-// Space held while the focus moves away is let go here; there is no click.
+// Space or Enter held while the focus moves away is let go here; there is no click.
 void PressableLabel::focusOutEvent(QFocusEvent* event) {
-  if (m_spaceDown) {
-    m_spaceDown = false;
+  if (m_playKeyDown != 0) {
+    m_playKeyDown = 0;
     emit released(m_index);
   }
   QLabel::focusOutEvent(event);

@@ -1,8 +1,8 @@
 // A label that forwards the mouse as press, release and click of its element index: the keys of
 // the keyboard and the chart pictures. It also carries the sounding flag of its notes as a tag,
 // which the note player decides.
-// Without a mouse it is played by Space while it has the focus, or briefly by its accessible
-// press action; a key also shows whether it is selected to assistive technology.
+// Without a mouse it is played by Space or Enter while it has the focus, or briefly by its
+// accessible press action; a key also shows whether it is selected to assistive technology.
 #pragma once
 
 #include <QLabel>
@@ -35,8 +35,9 @@ class PressableLabel : public QLabel {
   void released(int index);
   // The left button was pressed here and released inside the label.
   void clicked(int index);
-  // Left or Right (-1 or +1) pressed while the label has the focus.
-  void focusStepRequested(int index, int step);
+  // An arrow key pressed while the label has the focus: Left or Right give a step of -1 or +1,
+  // Up or Down a row step of -1 or +1.
+  void focusStepRequested(int index, int step, int rowStep);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -50,7 +51,7 @@ class PressableLabel : public QLabel {
   int m_index;
   QString m_tag;
   bool m_leftDown = false;
-  bool m_spaceDown = false;
+  int m_playKeyDown = 0;  // Space or Enter while held, else 0
   bool m_checkable = false;
   bool m_checked = false;
 };

@@ -1,42 +1,44 @@
 #include "chord_chart.h"
 
+#include "accidental_signs.h"
 #include "keyboard.h"
 #include "note_names.h"
 
 namespace tonalis::theory {
 
-// Row: {symbols, each written after the root name}, {semitones above the root}; one row per slot.
+// Row: {symbols, each written after the root name}, {semitones above the root}, the chord in
+// spoken words; one row per slot.
 constexpr std::array<ChartChord, kChartSlotCount> chordChart{{
-    {{"", "M", "maj"}, {0, 4, 7}},
-    {{"dim", "o"}, {0, 3, 6}},
-    {{"dim7", "o7"}, {0, 3, 6, 9}},
-    {{"aug", "+"}, {0, 4, 8}},
-    {{"aug7", "+7"}, {0, 4, 8, 10}},
-    {{"augM7", "+M7"}, {0, 4, 8, 11}},
-    {{"(b5)"}, {0, 4, 6}},
-    {{"6"}, {0, 4, 7, 9}},
-    {{"6(9)"}, {0, 2, 4, 7, 9}},
-    {{"7"}, {0, 4, 7, 10}},
-    {{"7(sus4)"}, {0, 5, 7, 10}},
-    {{"7(b5)"}, {0, 4, 6, 10}},
-    {{"7(b9)"}, {0, 1, 4, 7, 10}},
-    {{"7(9)"}, {0, 2, 4, 7, 10}},
-    {{"7(#9)"}, {0, 3, 4, 7, 10}},
-    {{"7(b13)"}, {0, 4, 7, 8, 10}},
-    {{"7(13)"}, {0, 4, 7, 9, 10}},
-    {{"M7"}, {0, 4, 7, 11}},
-    {{"M7(b5)"}, {0, 4, 6, 11}},
-    {{"M7(9)"}, {0, 2, 4, 7, 11}},
-    {{"9"}, {0, 2, 4, 7}},
-    {{"m", "min"}, {0, 3, 7}},
-    {{"m6", "min6"}, {0, 3, 7, 9}},
-    {{"m7", "min7"}, {0, 3, 7, 10}},
-    {{"m7(b5)", "min7(b5)"}, {0, 3, 6, 10}},
-    {{"m7(9)", "min7(9)"}, {0, 2, 3, 7, 10}},
-    {{"mM7", "minM7"}, {0, 3, 7, 11}},
-    {{"mM7(b5)", "minM7(b5)"}, {0, 3, 6, 11}},
-    {{"mM7(9)", "minM7(9)"}, {0, 2, 3, 7, 11}},
-    {{"m9"}, {0, 2, 3, 7}},
+    {{"", "M", "maj"}, {0, 4, 7}, "major"},
+    {{"dim", "o"}, {0, 3, 6}, "diminished"},
+    {{"dim7", "o7"}, {0, 3, 6, 9}, "diminished seventh"},
+    {{"aug", "+"}, {0, 4, 8}, "augmented"},
+    {{"aug7", "+7"}, {0, 4, 8, 10}, "augmented seventh"},
+    {{"augM7", "+M7"}, {0, 4, 8, 11}, "augmented major seventh"},
+    {{"(b5)"}, {0, 4, 6}, "major flat five"},
+    {{"6"}, {0, 4, 7, 9}, "sixth"},
+    {{"6(9)"}, {0, 2, 4, 7, 9}, "six nine"},
+    {{"7"}, {0, 4, 7, 10}, "seventh"},
+    {{"7(sus4)"}, {0, 5, 7, 10}, "seventh suspended fourth"},
+    {{"7(b5)"}, {0, 4, 6, 10}, "seventh flat five"},
+    {{"7(b9)"}, {0, 1, 4, 7, 10}, "seventh flat nine"},
+    {{"7(9)"}, {0, 2, 4, 7, 10}, "ninth"},
+    {{"7(#9)"}, {0, 3, 4, 7, 10}, "seventh sharp nine"},
+    {{"7(b13)"}, {0, 4, 7, 8, 10}, "seventh flat thirteen"},
+    {{"7(13)"}, {0, 4, 7, 9, 10}, "seventh thirteen"},
+    {{"M7"}, {0, 4, 7, 11}, "major seventh"},
+    {{"M7(b5)"}, {0, 4, 6, 11}, "major seventh flat five"},
+    {{"M7(9)"}, {0, 2, 4, 7, 11}, "major ninth"},
+    {{"9"}, {0, 2, 4, 7}, "add nine"},
+    {{"m", "min"}, {0, 3, 7}, "minor"},
+    {{"m6", "min6"}, {0, 3, 7, 9}, "minor sixth"},
+    {{"m7", "min7"}, {0, 3, 7, 10}, "minor seventh"},
+    {{"m7(b5)", "min7(b5)"}, {0, 3, 6, 10}, "minor seventh flat five"},
+    {{"m7(9)", "min7(9)"}, {0, 2, 3, 7, 10}, "minor ninth"},
+    {{"mM7", "minM7"}, {0, 3, 7, 11}, "minor major seventh"},
+    {{"mM7(b5)", "minM7(b5)"}, {0, 3, 6, 11}, "minor major seventh flat five"},
+    {{"mM7(9)", "minM7(9)"}, {0, 2, 3, 7, 11}, "minor major ninth"},
+    {{"m9"}, {0, 2, 3, 7}, "minor add nine"},
 }};
 
 namespace {
@@ -87,8 +89,25 @@ std::vector<int> chartKeys(int slot, int rootKey) {
   return keys;
 }
 
+std::string spokenRootName(int rootKey) {
+  std::string name = withAccidentalSigns(rootName(rootKey));
+  if (const std::size_t slash = name.find('/'); slash != std::string::npos) {
+    name.replace(slash, 1, " or ");
+  }
+  return name;
+}
+
 std::string chartPictureName(int slot, int rootKey) {
-  // The major triad's first symbol is empty; its name uses the first one that is written.
+  std::string name = spokenRootName(rootKey) + " " + std::string(chordChart[slot].words) + ":";
+  for (const int key : chartKeys(slot, rootKey)) {
+    name += ' ';
+    name += withAccidentalSigns(noteName(key));
+  }
+  return name;
+}
+
+std::string chartPictureSymbol(int slot, int rootKey) {
+  // The major triad's first symbol is empty; the picture uses the first one that is written.
   std::string_view symbol;
   for (const std::string_view candidate : chordChart[slot].symbols) {
     if (!candidate.empty()) {
@@ -96,12 +115,7 @@ std::string chartPictureName(int slot, int rootKey) {
       break;
     }
   }
-  std::string name = std::string(rootName(rootKey)) + " " + std::string(symbol) + ":";
-  for (const int key : chartKeys(slot, rootKey)) {
-    name += ' ';
-    name += noteName(key);
-  }
-  return name;
+  return withAccidentalSigns(std::string(rootName(rootKey)) + " " + std::string(symbol));
 }
 
 }  // namespace tonalis::theory

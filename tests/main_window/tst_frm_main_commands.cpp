@@ -131,7 +131,7 @@ class TstFrmMainCommands : public QObject {
     QCOMPARE(h.label("lblChordDisplay(24)")->text(),
              QStringLiteral("Cm7(b5) / Cmin7(b5)  |  1-4-7-11"));
     QCOMPARE(h.markedKeys(101), (Keys{1, 5, 8}));
-    QCOMPARE(h.picture(101)->accessibleName(), QStringLiteral("C M: C E G"));
+    QCOMPARE(h.picture(101)->accessibleName(), QStringLiteral("C major: C E G"));
     // Running it again moves nothing and gives the same chart.
     h.click("cmdBuildChord");
     QCOMPARE(h.window.visibleChartMarkerCount(), 124);

@@ -278,7 +278,7 @@ class TstFrmMainLayout : public QObject {
     QTest::newRow("key 1") << "lblKey(1)"
                            << "C4";
     QTest::newRow("key 2") << "lblKey(2)"
-                           << "C#4";
+                           << "C♯4";
     QTest::newRow("key 13") << "lblKey(13)"
                             << "C5";
     QTest::newRow("key 24") << "lblKey(24)"

@@ -66,6 +66,55 @@ TEST(ChordChart, Captions) {
   for (const Case& c : kCases) EXPECT_EQ(chartCaption(c.slot, c.root), c.caption);
 }
 
+// Speech reads "#" as "hash" and cannot tell "CM7" from "Cm7": pictures are named in words with
+// the accidental signs, and the symbol keeps the signs too.
+TEST(ChordChart, PicturesAreNamedForSpeech) {
+  struct Case {
+    int slot;
+    int root;
+    std::string_view name;
+    std::string_view symbol;
+  };
+  constexpr std::array<Case, 6> kCases{{
+      {0, 1, "C major: C E G", "C M"},
+      {17, 1, "C major seventh: C E G B", "C M7"},
+      {23, 1, "C minor seventh: C D♯ G A♯", "C m7"},
+      {24, 2, "C♯ or D♭ minor seventh flat five: C♯ E G B", "C♯/D♭ m7(♭5)"},
+      {14, 11, "A♯ or B♭ seventh sharp nine: A♯ C♯ D F G♯", "A♯/B♭ 7(♯9)"},
+      {29, 12, "B minor add nine: B C♯ D F♯", "B m9"},
+  }};
+  for (const Case& c : kCases) {
+    EXPECT_EQ(chartPictureName(c.slot, c.root), c.name);
+    EXPECT_EQ(chartPictureSymbol(c.slot, c.root), c.symbol);
+  }
+  // No two chords of a chart may sound alike.
+  std::set<std::string_view> words;
+  for (const ChartChord& chord : chordChart) words.insert(chord.words);
+  EXPECT_EQ(words.size(), chordChart.size());
+}
+
+TEST(ChordChart, ArrowsStepThroughThePicturesInReadingOrder) {
+  struct Case {
+    int picture;
+    int step;
+    int rowStep;
+    int reached;
+  };
+  constexpr std::array<Case, 8> kCases{{
+      {101, +1, 0, 201},
+      {301, +1, 0, 102},  // the end of a row goes on to the next row
+      {102, -1, 0, 301},
+      {101, -1, 0, 101},  // the first picture stays
+      {310, +1, 0, 310},  // the last picture stays
+      {205, 0, +1, 206},
+      {110, 0, +1, 110},  // no row below the last
+      {201, 0, -1, 201},
+  }};
+  for (const Case& c : kCases) {
+    EXPECT_EQ(chartPictureStep(c.picture, c.step, c.rowStep), c.reached) << c.picture;
+  }
+}
+
 TEST(ChordChart, NotesAboveTheChartFoldDownAnOctave) {
   struct Case {
     int slot;
