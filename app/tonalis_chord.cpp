@@ -12,6 +12,7 @@
 #include "theory/chord_reader.h"
 #include "theory/note_input.h"
 #include "theory/reading_text.h"
+#include "tonalis/version.h"
 
 namespace {
 
@@ -68,6 +69,9 @@ int main(int argc, char* argv[]) {
     const std::string_view argument = argv[i];
     if (argument == "--plain") {
       accidentals = Accidentals::Plain;
+    } else if (argument == "--version") {
+      std::cout << "tonalis-chord " << tonalis::version::text << '\n';
+      return 0;
     } else if (argument == "--help" || argument == "-h") {
       std::cout << kUsage;
       return 0;

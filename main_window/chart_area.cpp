@@ -5,13 +5,14 @@
 #include <algorithm>
 #include <array>
 
+#include "design/design_fonts.h"
 #include "main_window/chart_keyboard_image.h"
 #include "main_window/chart_markers.h"
-#include "design/design_fonts.h"
 #include "main_window/disc.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/placement.h"
 #include "main_window/pressable_label.h"
+#include "main_window/scaled_client.h"
 #include "theory/chord_chart.h"
 
 namespace tonalis {
@@ -47,7 +48,7 @@ QString designCaption(int slot) {
 
 void setChartRoot(QLabel& label, const QString& rootName) {
   label.setText(rootName);
-  const QRect designed = layout::toPixels(layout::kChartRoot);
+  const QRect designed = layout::toPixels(layout::kChartRoot, designScale(label));
   const int needed =
       label.fontMetrics().horizontalAdvance(rootName) + label.fontMetrics().averageCharWidth() / 2;
   const int width = std::max(designed.width(), needed);
@@ -78,7 +79,7 @@ void buildChartArea(QWidget& chartBox, FrmMainControls& controls) {
     order.push_back(caption);
   }
 
-  const QPixmap keyboard = QPixmap::fromImage(chartKeyboardImage());
+  const QPixmap keyboard = QPixmap::fromImage(chartKeyboardImage(1.0));
   for (int slot = 0; slot < theory::kChartSlotCount; ++slot) {
     const int column = theory::chartColumn(slot);
     const int row = theory::chartRow(slot);
@@ -94,10 +95,16 @@ void buildChartArea(QWidget& chartBox, FrmMainControls& controls) {
 
   // The markers draw over everything else in the frame.
   controls.shpChordDisp = new ChartMarkers(frame);
-  controls.shpChordDisp->setObjectName(QStringLiteral("shpChordDisp"));
-  controls.shpChordDisp->setGeometry(QRect(QPoint(0, 0), frame->size()));
+  place(controls.shpChordDisp, QStringLiteral("shpChordDisp"),
+        {0, 0, layout::kChartFrame.width, layout::kChartFrame.height});
   order.insert(order.begin(), controls.shpChordDisp);
   stackFrontToBack(order);
+}
+
+void scaleChartArea(FrmMainControls& controls, qreal scale) {
+  setChartRoot(*controls.lblChord, controls.lblChord->text());
+  const QPixmap keyboard = QPixmap::fromImage(chartKeyboardImage(scale));
+  for (const auto& [index, picture] : controls.imgChordDisp) picture->setPixmap(keyboard);
 }
 
 }  // namespace tonalis

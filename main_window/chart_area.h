@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class QLabel;
 class QWidget;
@@ -19,5 +20,9 @@ QString designCaption(int slot);
 void setChartRoot(QLabel& label, const QString& rootName);
 
 void buildChartArea(QWidget& chartBox, FrmMainControls& controls);
+
+// The root label and the pictures drawn again for the design's new `scale`: the pictures' lines
+// stay whole pixels wide instead of blurring or vanishing.
+void scaleChartArea(FrmMainControls& controls, qreal scale);
 
 }  // namespace tonalis

@@ -17,6 +17,7 @@ inline constexpr int kBlackKeyDepth = 73;  // pixel rows from the top
 inline constexpr std::array<int, 7> kBlackKeyLefts{24, 56, 120, 152, 184, 248, 280};
 }  // namespace chart_image
 
-QImage chartKeyboardImage();
+// The picture at `scale` times its size; at 1 exactly the sizes above.
+QImage chartKeyboardImage(qreal scale = 1.0);
 
 }  // namespace tonalis

@@ -30,6 +30,8 @@ class QTimer;
 
 namespace tonalis {
 
+class HelpMenu;
+
 class frmMain : public QMainWindow {
   Q_OBJECT
 
@@ -59,6 +61,8 @@ class frmMain : public QMainWindow {
   int visibleChartMarkerCount() const;
   // How long a computer key's release waits for the platform's repeat press of the same key.
   void setKeyRepeatWindow(std::chrono::milliseconds window);
+  // What "About Tonalis" says of the sound in use.
+  void setSoundDetails(std::function<QString()> details);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -145,6 +149,8 @@ class frmMain : public QMainWindow {
   // "MIDI Mapper". Nothing is chosen before the load step.
   bool m_deviceChosen = false;
   QString m_chosenDevice;
+
+  HelpMenu* m_help = nullptr;
 
   midi::MidiInput* m_input = nullptr;
   InputChoice m_inputChoice;

@@ -3,19 +3,19 @@
 #include <QActionGroup>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "design/design_fonts.h"
 #include "main_window/chart_area.h"
 #include "main_window/chord_readout.h"
-#include "design/design_fonts.h"
 #include "main_window/dial/dial.h"
 #include "main_window/frm_main_controls.h"
 #include "main_window/keyboard_widget.h"
 #include "main_window/placement.h"
+#include "main_window/scaled_client.h"
 
 namespace tonalis {
 
@@ -64,7 +64,9 @@ std::vector<QWidget*> buildTickLines(QWidget* parent) {
     auto* line = place(
         new QWidget(parent), elementName("Line1", i),
         {layout::kTickLeft, y, layout::kTickRight - layout::kTickLeft, layout::kTwipsPerPixel});
-    setBackground(*line, Qt::black);
+    // Lines drawn like text, so that they show on any surface.
+    line->setBackgroundRole(QPalette::WindowText);
+    line->setAutoFillBackground(true);
     lines.push_back(line);
   }
   return lines;
@@ -75,13 +77,10 @@ std::vector<QWidget*> buildTickLines(QWidget* parent) {
 FrmMainControls buildControls(QMainWindow& window) {
   FrmMainControls c;
   window.setWindowTitle(QStringLiteral("Tonalis"));
-  auto* client = new QWidget(&window);
+  auto* client = new ScaledClient(&window);
   client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(layout::toPixels(layout::kClientWidth),
-                       layout::toPixels(layout::kClientHeight));
-  setBackground(*client, Qt::white);
+  c.client = client;
   window.setCentralWidget(client);
-  window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   c.mnuDevice = window.menuBar()->addMenu(QStringLiteral("&Devices"));
   c.mnuDevice->setObjectName(QStringLiteral("mnuDevice"));
@@ -126,7 +125,7 @@ FrmMainControls buildControls(QMainWindow& window) {
 
   auto* chartBox = place(new QWidget(client), QStringLiteral("picChordDisplay"), layout::kChartBox);
   c.picChordDisplay = chartBox;
-  setBackground(*chartBox, Qt::white);
+  chartBox->setAutoFillBackground(true);
   buildChartArea(*chartBox, c);
   c.lblChordReading = makeChordReadout(client);
 
@@ -164,6 +163,7 @@ FrmMainControls buildControls(QMainWindow& window) {
   QWidget::setTabOrder(c.cmdDetChord, c.cmdPrint);
   QWidget::setTabOrder(c.cmdPrint, c.dial1);
   c.keyboard->placeInTabChainAfter(c.dial1);
+  client->followPalette(window.palette());
   return c;
 }
 
