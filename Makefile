@@ -31,6 +31,7 @@ bench: deps
 screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/dev/app/tonalis-screenshot docs/window.png
 	QT_QPA_PLATFORM=offscreen ./build/dev/app/tonalis-screenshot docs/readout.png 5 8 10 13 1
+	QT_QPA_PLATFORM=offscreen ./build/dev/app/tonalis-screenshot --dark docs/window-dark.png
 
 clean:
 	rm -rf build

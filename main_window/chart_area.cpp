@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include "design/design_fonts.h"
 #include "main_window/chart_keyboard_image.h"
@@ -79,7 +80,7 @@ void buildChartArea(QWidget& chartBox, FrmMainControls& controls) {
     order.push_back(caption);
   }
 
-  const QPixmap keyboard = QPixmap::fromImage(chartKeyboardImage(1.0));
+  const QPixmap keyboard = QPixmap::fromImage(chartKeyboardImage());
   for (int slot = 0; slot < theory::kChartSlotCount; ++slot) {
     const int column = theory::chartColumn(slot);
     const int row = theory::chartRow(slot);
@@ -101,10 +102,15 @@ void buildChartArea(QWidget& chartBox, FrmMainControls& controls) {
   stackFrontToBack(order);
 }
 
-void scaleChartArea(FrmMainControls& controls, qreal scale) {
+void scaleChartArea(FrmMainControls& controls) {
   setChartRoot(*controls.lblChord, controls.lblChord->text());
-  const QPixmap keyboard = QPixmap::fromImage(chartKeyboardImage(scale));
-  for (const auto& [index, picture] : controls.imgChordDisp) picture->setPixmap(keyboard);
+  // The pictures' sizes differ by a pixel where their edges round differently.
+  std::map<std::pair<int, int>, QPixmap> drawn;
+  for (const auto& [index, picture] : controls.imgChordDisp) {
+    QPixmap& keyboard = drawn[{picture->width(), picture->height()}];
+    if (keyboard.isNull()) keyboard = QPixmap::fromImage(chartKeyboardImage(picture->size()));
+    picture->setPixmap(keyboard);
+  }
 }
 
 }  // namespace tonalis

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <QtGlobal>
 
 class QLabel;
 class QWidget;
@@ -21,8 +20,8 @@ void setChartRoot(QLabel& label, const QString& rootName);
 
 void buildChartArea(QWidget& chartBox, FrmMainControls& controls);
 
-// The root label and the pictures drawn again for the design's new `scale`: the pictures' lines
-// stay whole pixels wide instead of blurring or vanishing.
-void scaleChartArea(FrmMainControls& controls, qreal scale);
+// The root label and the pictures drawn again for the design's new scale, each picture at its
+// own size: the lines stay whole pixels wide instead of blurring or vanishing.
+void scaleChartArea(FrmMainControls& controls);
 
 }  // namespace tonalis

@@ -6,12 +6,16 @@
 
 namespace tonalis {
 
-QImage chartKeyboardImage(qreal scale) {
+QImage chartKeyboardImage(QSize size) {
   using namespace chart_image;
-  const auto scaled = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
-  const int width = scaled(kWidth);
-  const int height = scaled(kHeight);
-  const int line = std::max(1, scaled(1));
+  const int width = size.width();
+  const int height = size.height();
+  const qreal scaleX = static_cast<qreal>(width) / kWidth;
+  const qreal scaleY = static_cast<qreal>(height) / kHeight;
+  const auto scaled = [scaleX](int pixels) {
+    return static_cast<int>(std::lround(pixels * scaleX));
+  };
+  const int line = std::max(1, static_cast<int>(std::lround(std::min(scaleX, scaleY))));
   QImage image(width, height, QImage::Format_RGB888);
   image.fill(Qt::white);
   QPainter painter(&image);
@@ -25,7 +29,7 @@ QImage chartKeyboardImage(qreal scale) {
   }
   for (const int left : kBlackKeyLefts) {
     painter.fillRect(scaled(left), 0, scaled(left + kBlackKeyWidth) - scaled(left),
-                     scaled(kBlackKeyDepth), black);
+                     static_cast<int>(std::lround(kBlackKeyDepth * scaleY)), black);
   }
   return image;
 }

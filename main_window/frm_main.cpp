@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 
@@ -31,8 +32,9 @@ frmMain::frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& pr
       m_ui(buildControls(*this)),
       m_player(output) {
   setObjectName(QStringLiteral("frmMain"));
-  // Opened at the design's own size; the program fits it to the screen before showing it.
-  resize(sizeHint());
+  // Opened at the design's own size; the program fits it to the screen before showing it. Not
+  // from sizeHint(), which would polish every control before the window is shown.
+  resize(ScaledClient::designSize() + QSize(0, menuBar()->sizeHint().height()));
   m_keyRepeatTimer = new QTimer(this);
   m_keyRepeatTimer->setSingleShot(true);
   m_keyRepeatTimer->setInterval(kKeyRepeatWindow);
@@ -67,8 +69,7 @@ void frmMain::connectControls() {
   connect(m_ui.cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
   connect(m_ui.mnuDevice, &QMenu::aboutToShow, this, &frmMain::mnuDevice_Show);
   connect(m_ui.dial1, &Dial::changed, this, &frmMain::Dial1_Change);
-  connect(m_ui.client, &ScaledClient::scaleChanged, this,
-          [this](qreal scale) { scaleChartArea(m_ui, scale); });
+  connect(m_ui.client, &ScaledClient::scaleChanged, this, [this] { scaleChartArea(m_ui); });
 }
 
 void frmMain::setSoundDetails(std::function<QString()> details) {

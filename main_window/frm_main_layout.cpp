@@ -80,6 +80,8 @@ FrmMainControls buildControls(QMainWindow& window) {
   auto* client = new ScaledClient(&window);
   client->setObjectName(QStringLiteral("client"));
   c.client = client;
+  // Before the controls are made, so that they take its colours from the start.
+  client->followPalette(window.palette());
   window.setCentralWidget(client);
 
   c.mnuDevice = window.menuBar()->addMenu(QStringLiteral("&Devices"));
@@ -163,7 +165,6 @@ FrmMainControls buildControls(QMainWindow& window) {
   QWidget::setTabOrder(c.cmdDetChord, c.cmdPrint);
   QWidget::setTabOrder(c.cmdPrint, c.dial1);
   c.keyboard->placeInTabChainAfter(c.dial1);
-  client->followPalette(window.palette());
   return c;
 }
 

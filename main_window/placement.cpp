@@ -1,6 +1,7 @@
 #include "main_window/placement.h"
 
 #include <QGroupBox>
+#include <QPalette>
 #include <ranges>
 
 #include "design/design_fonts.h"
@@ -32,16 +33,22 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const layout::TwipRec
                      const QString& title) {
   auto* frame = place(new QGroupBox(title, parent), name, rect);
   frame->setFont(fonts::arial(kFramePoints));
-  frame->setAutoFillBackground(true);
+  // Styled before its children are made: styled later, they would be polished again.
+  styleFrame(*frame, parent->palette().color(QPalette::Window),
+             parent->palette().color(QPalette::WindowText), 1.0);
   return frame;
 }
 
-QString frameStyle(const QColor& surface, const QColor& text, qreal scale) {
-  return QString::fromLatin1(kFrameStyle)
-      .arg(surface.name(), text.name())
-      .arg(qRound(kCornerRadius * scale))
-      .arg(qRound(kTitleLeft * scale))
-      .arg(qRound(kTitlePadding * scale));
+void styleFrame(QGroupBox& frame, const QColor& surface, const QColor& text, qreal scale) {
+  frame.setStyleSheet(QString::fromLatin1(kFrameStyle)
+                          .arg(surface.name(), text.name())
+                          .arg(qRound(kCornerRadius * scale))
+                          .arg(qRound(kTitleLeft * scale))
+                          .arg(qRound(kTitlePadding * scale)));
+  QPalette palette = frame.palette();
+  palette.setColor(QPalette::Window, surface);
+  frame.setPalette(palette);
+  frame.setAutoFillBackground(true);
 }
 
 void stackFrontToBack(const std::vector<QWidget*>& frontToBack) {

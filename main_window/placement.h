@@ -34,13 +34,13 @@ Widget* place(Widget* widget, const QString& name, const layout::TwipRect& rect)
 void setBackground(QWidget& widget, const QColor& color);
 
 // A titled frame on the surface colour, its border broken by the title as on the design, in
-// Arial 8.25 pt. Its look comes from frameStyle(), which the window's client gives it.
+// Arial 8.25 pt, styled by styleFrame() in its parent's colours.
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const layout::TwipRect& rect,
                      const QString& title);
 
-// The frames' style sheet: their inside and their title on `surface`, the title in `text`, the
-// title's place grown with the design's `scale`.
-QString frameStyle(const QColor& surface, const QColor& text, qreal scale);
+// A frame's inside and its title on `surface`, the title in `text`, the title's place grown
+// with the design's `scale`.
+void styleFrame(QGroupBox& frame, const QColor& surface, const QColor& text, qreal scale);
 
 // Stacks `frontToBack` so that each widget lies in front of the ones after it.
 void stackFrontToBack(const std::vector<QWidget*>& frontToBack);

@@ -88,9 +88,10 @@ void ScaledClient::scaleFonts() {
 }
 
 void ScaledClient::styleFrames() {
-  const QString style =
-      frameStyle(palette().color(QPalette::Window), palette().color(QPalette::WindowText), m_scale);
-  for (QGroupBox* frame : findChildren<QGroupBox*>()) frame->setStyleSheet(style);
+  for (QGroupBox* frame : findChildren<QGroupBox*>()) {
+    styleFrame(*frame, palette().color(QPalette::Window), palette().color(QPalette::WindowText),
+               m_scale);
+  }
 }
 
 qreal designScale(const QWidget& widget) {
