@@ -88,7 +88,9 @@ void frmMain::changeEvent(QEvent* event) {
   // A key-up that goes to another window is lost; without this its note would hang.
   if (event->type() == QEvent::ActivationChange && !isActiveWindow()) silenceAll();
   // A new desktop palette (a dark theme chosen) reaches the designed surfaces too.
-  if (event->type() == QEvent::PaletteChange) m_ui.client->followPalette(palette());
+  if (event->type() == QEvent::PaletteChange && m_ui.client != nullptr) {
+    m_ui.client->followPalette(palette());
+  }
   QMainWindow::changeEvent(event);
 }
 
