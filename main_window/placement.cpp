@@ -11,7 +11,8 @@ namespace tonalis {
 namespace {
 constexpr qreal kFramePoints = 8.25;
 
-// The style's own group box tints its inside grey; the frames of this window are white.
+// The style's own group box tints its inside grey; the frames of this window take the surface's
+// colour, as the designed white does under a light palette.
 constexpr const char* kFrameStyle =
     "QGroupBox { background-color: %1; color: %2; border: 1px solid #a0a0a0;"
     " border-radius: %3px; margin-top: 0.5em; }"
