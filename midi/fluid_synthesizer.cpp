@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "midi/fluid_log.h"
-#include "midi/synth_in_use.h"
 
 namespace tonalis::midi {
 namespace {
@@ -80,7 +79,6 @@ Opened<FluidSynthesizer> FluidSynthesizer::create(const SoundFontSearch& search)
     }
     const std::size_t mark = errors.errorCount();
     if (fluid().fluid_synth_sfload(synth.get(), candidate.c_str(), 1) != FLUID_FAILED) {
-      keepSoundFontInUse(candidate.string());
       return {std::unique_ptr<FluidSynthesizer>(
           new FluidSynthesizer(std::move(settings), std::move(synth), candidate))};
     }
