@@ -93,8 +93,8 @@ class TstFrmMainDesktopKeys : public QObject {
   }
 
   void helpMenuComesLast() {
+    RecordingMidiInput input;  // outlives the window, which closes it
     WindowHarness h;
-    RecordingMidiInput input;
     h.window.useMidiInput(input, {});
     h.start();
     QStringList titles;
