@@ -3,20 +3,21 @@
 #include <malloc.h>
 
 #include <QApplication>
-#include <QScreen>
-#include <QStyle>
 #include <memory>
 
 #include "app/chord_choice.h"
+#include "app/command_line.h"
 #include "app/input_choice.h"
 #include "app/loaded_page_printer.h"
 #include "app/program_files.h"
 #include "app/quit_on_signals.h"
 #include "app/soundfont_choice.h"
+#include "app/window_place.h"
 #include "main_window/frm_main.h"
 #include "main_window/qt_message_box.h"
 #include "main_window/user_settings.h"
 #include "midi/sound_servers.h"
+#include "midi/synth_in_use.h"
 #include "midi/system_midi_input.h"
 #include "midi/system_midi_output.h"
 #include "resources/app_icon.h"
@@ -31,6 +32,10 @@ int main(int argc, char* argv[]) {
   // Before any other thread runs: it sets an environment variable that keeps a JACK server
   // from being started behind the user's back.
   tonalis::midi::quietSoundServers();
+  // --help and --version are answered without a display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  if (const auto status = tonalis::answerCommandLine(arguments)) return *status;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tonalis"));
   QApplication::setWindowIcon(tonalis::appIcon());
@@ -42,6 +47,7 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<tonalis::midi::SystemMidiOutput> output;
   std::unique_ptr<tonalis::midi::SystemMidiInput> input;
   std::unique_ptr<tonalis::frmMain> window;
+  bool windowShown = false;
   // Ctrl+C, kill or a closed terminal end the program as a closed window does, splash or not.
   const tonalis::QuitOnSignals quitOnSignals([&] {
     if (window) window->close();
@@ -55,8 +61,8 @@ int main(int argc, char* argv[]) {
     output = std::make_unique<tonalis::midi::SystemMidiOutput>(tonalis::chosenSoundFontSearch());
     input = std::make_unique<tonalis::midi::SystemMidiInput>();
   };
-  // The main window's controls, placed before it is shown so that it opens centred instead of
-  // jumping there. Built while the splash shows, so that its 1.5 s end with only the load step.
+  // The main window's controls, placed before it is shown so that it opens in its place instead
+  // of jumping there. Built while the splash shows, so that its 1.5 s end with only the load step.
   const auto buildWindow = [&] {
     if (window) return;
     startMidi();
@@ -64,10 +70,8 @@ int main(int argc, char* argv[]) {
     window->useMidiInput(*input, tonalis::rememberedInputChoice());
     window->usePreferences(settings);
     window->useChordChoice(tonalis::rememberedChordChoice());
-    window->adjustSize();
-    window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                     window->screen()->availableGeometry())
-                     .topLeft());
+    window->setSoundDetails([] { return QString::fromStdString(tonalis::midi::synthInUse()); });
+    tonalis::placeMainWindow(*window);
   };
   // What the splash looked like at the last start, or the picture made with the program:
   // shown before its fonts are loaded.
@@ -83,11 +87,14 @@ int main(int argc, char* argv[]) {
       },
       [&] {
         window->show();
+        windowShown = true;
         // Its window buffer and fonts are not needed again; it is still handing over.
         splash.release()->deleteLater();
       },
       &snapshot);
   QObject::connect(splash.get(), &tonalis::frmSplash::shownOnScreen, buildWindow);
   splash->show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  if (windowShown) tonalis::rememberMainWindowPlace(*window);
+  return status;
 }

@@ -1,7 +1,8 @@
 // Renders the main window offscreen with the chart of C shown and saves it as a PNG file:
-//   QT_QPA_PLATFORM=offscreen tonalis-screenshot docs/window.png [KEY...]
+//   QT_QPA_PLATFORM=offscreen tonalis-screenshot [--dark] docs/window.png [KEY...]
 // Key 1 and "Show Chords" are clicked through the window's own event handling, then each KEY
-// (key index 1..24) in turn, so that the chord readout names what they select. With
+// (key index 1..24) in turn, so that the chord readout names what they select. With --dark the
+// window is drawn under a dark desktop palette. With
 //   QT_QPA_PLATFORM=offscreen tonalis-screenshot --preferences docs/preferences.png
 // it renders Edit > Preferences instead, with Debian's General MIDI soundfont just chosen.
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstring>
 
 #include "main_window/frm_main.h"
 #include "main_window/preferences_dialog.h"
@@ -60,15 +62,28 @@ int savePreferences(tonalis::frmMain& window, tonalis::midi::MidiOutput& output,
   return save(*dialog, file) ? 0 : 1;
 }
 
+// A dark desktop theme's palette, as Fusion's dark variants have it.
+QPalette darkPalette() {
+  const QColor window(53, 53, 53);
+  const QColor text(230, 230, 230);
+  QPalette dark(text, window, window.lighter(130), window.darker(150), window.darker(120), text,
+                text, QColor(35, 35, 35), window);
+  dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+  return dark;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s OUT.png [KEY...] | --preferences OUT.png\n", argv[0]);
+  const bool dark = argc > 1 && std::strcmp(argv[1], "--dark") == 0;
+  const int first = dark ? 2 : 1;  // the output file's argument
+  if (argc <= first) {
+    std::fprintf(stderr, "usage: %s [--dark] OUT.png [KEY...] | --preferences OUT.png\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tonalis"));
+  if (dark) QApplication::setPalette(darkPalette());
 
   tonalis::midi::SilentMidiOutput output;
   StderrMessages messages;
@@ -83,7 +98,7 @@ int main(int argc, char* argv[]) {
 
   leftClick(window.findChild<QWidget*>(QStringLiteral("lblKey(1)")));
   leftClick(window.findChild<QPushButton*>(QStringLiteral("cmdBuildChord")));
-  for (int i = 2; i < argc; ++i) {
+  for (int i = first + 1; i < argc; ++i) {
     auto* key = window.findChild<QWidget*>(
         QStringLiteral("lblKey(%1)").arg(QString::fromLocal8Bit(argv[i])));
     if (key == nullptr) {
@@ -94,5 +109,5 @@ int main(int argc, char* argv[]) {
   }
   QApplication::processEvents();
 
-  return save(window, argv[1]) ? 0 : 1;
+  return save(window, argv[first]) ? 0 : 1;
 }

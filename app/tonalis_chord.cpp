@@ -14,6 +14,7 @@
 #include "theory/chord_reader.h"
 #include "theory/note_input.h"
 #include "theory/reading_text.h"
+#include "tonalis/version.h"
 
 namespace {
 
@@ -102,6 +103,9 @@ int main(int argc, char* argv[]) {
     const std::string_view argument = argv[i];
     if (argument == "--plain") {
       settings.format.accidentals = tonalis::theory::Accidentals::Plain;
+    } else if (argument == "--version") {
+      std::cout << "tonalis-chord " << tonalis::version::text << '\n';
+      return 0;
     } else if (argument == "--help" || argument == "-h") {
       std::cout << kUsage;
       return 0;

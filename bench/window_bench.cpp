@@ -1,5 +1,6 @@
 // Benchmarks of the main window on the offscreen platform: "Show Chords" with the repaint of the
-// chart it causes, and a key press up to the short message reaching the output.
+// chart it causes, a key press up to the short message reaching the output, and a full repaint
+// of the window with its design at a small and a large scale.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include "main_window/frm_main.h"
 #include "main_window/placement.h"
 #include "main_window/pressable_label.h"
+#include "main_window/scaled_client.h"
 #include "midi/silent_midi_output.h"
 #include "support/recording_message_box.h"
 #include "support/recording_page_printer.h"
@@ -92,6 +94,27 @@ void BM_KeyPressToMessage(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_KeyPressToMessage)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// The whole window painted again, every control of it, with a chart and a selection shown and
+// its design at state.range(0) / 100 times its size. It is painted into a picture of the
+// window's size: the offscreen platform's own repaint skips what it need not show.
+void BM_FullRepaintAtScale(benchmark::State& state) {
+  LoadedWindow w;
+  QTest::mouseClick(w.key(1), Qt::LeftButton);
+  QTest::mouseClick(w.window.findChild<QPushButton*>(QStringLiteral("cmdBuildChord")),
+                    Qt::LeftButton);
+  QTest::mouseClick(w.key(5), Qt::LeftButton);
+  const qreal scale = static_cast<qreal>(state.range(0)) / 100;
+  auto* client = w.window.findChild<ScaledClient*>(QStringLiteral("client"));
+  w.window.resize(ScaledClient::designSize(scale) + (w.window.size() - client->size()));
+  QCoreApplication::processEvents();
+  if (qAbs(client->scale() - scale) > 1e-6)
+    state.SkipWithError("the design did not take the scale");
+  QPixmap target(w.window.size() * w.window.devicePixelRatio());
+  target.setDevicePixelRatio(w.window.devicePixelRatio());
+  for (auto _ : state) w.window.render(&target);
+}
+BENCHMARK(BM_FullRepaintAtScale)->Arg(60)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -28,4 +28,9 @@ constexpr QRect toPixels(const TwipRect& rect) {
   return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
 }
 
+// The rectangle with the whole design drawn `scale` times its size. Its edges are rounded, not
+// its size, so that neighbours which touch as designed still touch; nothing designed with a
+// size shrinks to nothing. At scale 1 it is the designed rectangle.
+QRect toPixels(const TwipRect& rect, qreal scale);
+
 }  // namespace tonalis::design

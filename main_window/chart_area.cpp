@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include "design/design_fonts.h"
 #include "main_window/chart_keyboard_image.h"
@@ -14,6 +15,7 @@
 #include "main_window/placement.h"
 #include "main_window/pressable_label.h"
 #include "main_window/roving_tab_stop.h"
+#include "main_window/scaled_client.h"
 #include "theory/chord_chart.h"
 
 namespace tonalis {
@@ -49,7 +51,7 @@ QString designCaption(int slot) {
 
 void setChartRoot(QLabel& label, const QString& rootName) {
   label.setText(rootName);
-  const QRect designed = layout::toPixels(layout::kChartRoot);
+  const QRect designed = layout::toPixels(layout::kChartRoot, designScale(label));
   const int needed =
       label.fontMetrics().horizontalAdvance(rootName) + label.fontMetrics().averageCharWidth() / 2;
   const int width = std::max(designed.width(), needed);
@@ -107,10 +109,21 @@ void buildChartArea(QWidget& chartBox, FrmMainControls& controls) {
 
   // The markers draw over everything else in the frame.
   controls.shpChordDisp = new ChartMarkers(frame);
-  controls.shpChordDisp->setObjectName(QStringLiteral("shpChordDisp"));
-  controls.shpChordDisp->setGeometry(QRect(QPoint(0, 0), frame->size()));
+  place(controls.shpChordDisp, QStringLiteral("shpChordDisp"),
+        {0, 0, layout::kChartFrame.width, layout::kChartFrame.height});
   order.insert(order.begin(), controls.shpChordDisp);
   stackFrontToBack(order);
+}
+
+void scaleChartArea(FrmMainControls& controls) {
+  setChartRoot(*controls.lblChord, controls.lblChord->text());
+  // The pictures' sizes differ by a pixel where their edges round differently.
+  std::map<std::pair<int, int>, QPixmap> drawn;
+  for (const auto& [index, picture] : controls.imgChordDisp) {
+    QPixmap& keyboard = drawn[{picture->width(), picture->height()}];
+    if (keyboard.isNull()) keyboard = QPixmap::fromImage(chartKeyboardImage(picture->size()));
+    picture->setPixmap(keyboard);
+  }
 }
 
 }  // namespace tonalis

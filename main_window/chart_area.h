@@ -21,4 +21,8 @@ void setChartRoot(QLabel& label, const QString& rootName);
 
 void buildChartArea(QWidget& chartBox, FrmMainControls& controls);
 
+// The root label and the pictures drawn again for the design's new scale, each picture at its
+// own size: the lines stay whole pixels wide instead of blurring or vanishing.
+void scaleChartArea(FrmMainControls& controls);
+
 }  // namespace tonalis

@@ -17,6 +17,8 @@ inline constexpr int kBlackKeyDepth = 73;  // pixel rows from the top
 inline constexpr std::array<int, 7> kBlackKeyLefts{24, 56, 120, 152, 184, 248, 280};
 }  // namespace chart_image
 
-QImage chartKeyboardImage();
+// The picture drawn at `size`, its lines whole pixels; at the designed size exactly the sizes
+// above. A picture shown at another size is drawn at that size: scaled, its lines would blur.
+QImage chartKeyboardImage(QSize size = {chart_image::kWidth, chart_image::kHeight});
 
 }  // namespace tonalis

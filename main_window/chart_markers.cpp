@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "main_window/scaled_client.h"
+
 namespace tonalis {
 
 ChartMarkers::ChartMarkers(QWidget* parent) : QWidget(parent) {
@@ -48,7 +50,7 @@ int ChartMarkers::visibleCount() const {
 }
 
 void ChartMarkers::repaint(const layout::TwipRect& place) {
-  update(layout::toPixels(place).adjusted(-1, -1, 1, 1));
+  update(layout::toPixels(place, designScale(*this)).adjusted(-1, -1, 1, 1));
 }
 
 // A marker is drawn once and copied to every place it shows: drawing 124 antialiased circles
@@ -73,8 +75,9 @@ void ChartMarkers::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   // Printing renders the chart at a finer scale than the screen's; the marker follows it.
   const qreal scale = painter.deviceTransform().m11();
+  const qreal design = designScale(*this);
   for (const auto& [index, marker] : m_markers) {
-    const QRect place = layout::toPixels(marker.place);
+    const QRect place = layout::toPixels(marker.place, design);
     if (!marker.visible || !event->rect().intersects(place)) continue;
     painter.drawPixmap(place.topLeft(), markerImage(place.size(), scale));
   }

@@ -34,6 +34,7 @@ namespace tonalis {
 
 class PreferencesDialog;
 class UserSettings;
+class HelpMenu;
 
 class frmMain : public QMainWindow {
   Q_OBJECT
@@ -91,6 +92,8 @@ class frmMain : public QMainWindow {
   int visibleChartMarkerCount() const;
   // How long a computer key's release waits for the platform's repeat press of the same key.
   void setKeyRepeatWindow(std::chrono::milliseconds window);
+  // What "About Tonalis" says of the sound in use.
+  void setSoundDetails(std::function<QString()> details);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -191,6 +194,8 @@ class frmMain : public QMainWindow {
   // "MIDI Mapper". Nothing is chosen before the load step.
   bool m_deviceChosen = false;
   QString m_chosenDevice;
+
+  HelpMenu* m_help = nullptr;
 
   midi::MidiInput* m_input = nullptr;
   InputChoice m_inputChoice;

@@ -22,8 +22,10 @@ class ChartMarkers;
 class Dial;
 class KeyboardWidget;
 class PressableLabel;
+class ScaledClient;
 
 struct FrmMainControls {
+  ScaledClient* client = nullptr;  // the central widget, holding everything below
   QPushButton* cmdDetChord = nullptr;
   QPushButton* cmdBuildChord = nullptr;
   QPushButton* cmdPrint = nullptr;

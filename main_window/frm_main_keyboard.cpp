@@ -48,7 +48,7 @@ void frmMain::playComputerKeys(const std::vector<ComputerKeys::Action>& actions)
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
-  const int key = keyIndexForQtKey(event->key());
+  const int key = keyIndexForEvent(*event);
   const bool shortcut =
       event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   if (key == theory::kNoKey || shortcut) {
@@ -61,7 +61,7 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 
 // No modifier check here: a modifier pressed while the key is held must not strand its note.
 void frmMain::keyReleaseEvent(QKeyEvent* event) {
-  const int key = keyIndexForQtKey(event->key());
+  const int key = keyIndexForEvent(*event);
   if (key == theory::kNoKey) {
     QMainWindow::keyReleaseEvent(event);
     return;

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -22,6 +21,7 @@
 #include "main_window/pressable_label.h"
 #include "main_window/shown_state.h"
 #include "theory/chord_chart.h"
+#include "main_window/scaled_client.h"
 
 namespace tonalis {
 
@@ -70,7 +70,9 @@ std::vector<QWidget*> buildTickLines(QWidget* parent) {
     auto* line = place(
         new QWidget(parent), elementName("Line1", i),
         {layout::kTickLeft, y, layout::kTickRight - layout::kTickLeft, layout::kTwipsPerPixel});
-    setBackground(*line, Qt::black);
+    // Lines drawn like text, so that they show on any surface.
+    line->setBackgroundRole(QPalette::WindowText);
+    line->setAutoFillBackground(true);
     lines.push_back(line);
   }
   return lines;
@@ -81,13 +83,12 @@ std::vector<QWidget*> buildTickLines(QWidget* parent) {
 FrmMainControls buildControls(QMainWindow& window) {
   FrmMainControls c;
   window.setWindowTitle(QStringLiteral("Tonalis"));
-  auto* client = new QWidget(&window);
+  auto* client = new ScaledClient(&window);
   client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(layout::toPixels(layout::kClientWidth),
-                       layout::toPixels(layout::kClientHeight));
-  setBackground(*client, Qt::white);
+  c.client = client;
+  // Before the controls are made, so that they take its colours from the start.
+  client->followPalette(window.palette());
   window.setCentralWidget(client);
-  window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   c.mnuDevice =
       window.menuBar()->addMenu(QCoreApplication::translate("tonalis::frmMain", "&Devices"));
@@ -140,7 +141,7 @@ FrmMainControls buildControls(QMainWindow& window) {
 
   auto* chartBox = place(new QWidget(client), QStringLiteral("picChordDisplay"), layout::kChartBox);
   c.picChordDisplay = chartBox;
-  setBackground(*chartBox, Qt::white);
+  chartBox->setAutoFillBackground(true);
   buildChartArea(*chartBox, c);
   c.lblChordReading = makeChordReadout(client);
   c.announcer = new Announcer(client);

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "main_window/frm_main.h"
+#include "main_window/scaled_client.h"
 
 namespace tonalis {
 
@@ -31,26 +32,35 @@ void frmMain::cmdPrint_Click() {
   if (const auto failure = m_printer.print(page)) offerPdf(page, *failure);
 }
 
-// The window's client area with the chart area moved to its top, in front of everything and
-// filling it. The window is put back before anything else can happen, printed or not.
+// The window's client area at the design's own size with the chart area moved to its top, in
+// front of everything and filling it, whatever size the window has on screen, black on white
+// whatever the desktop's palette. The window is put back before anything else can happen,
+// printed or not.
 QImage frmMain::chartPage() {
-  QWidget& client = *centralWidget();
+  ScaledClient& client = *m_ui.client;
   QWidget& chart = *m_ui.picChordDisplay;
   QWidget* const inFront = siblingInFront(chart);
-  const QPoint home = chart.pos();
-  const int clientHeight = client.height();
+  const QSize onScreen = client.size();
 
+  QPalette paper = palette();
+  paper.setColor(QPalette::Base, Qt::white);
+  paper.setColor(QPalette::Text, Qt::black);
+  client.followPalette(paper);
+  client.pinScale(1.0);
+  const QPoint home = chart.pos();
   chart.raise();
   chart.move(home.x(), 0);
-  client.setFixedHeight(chart.height());
+  client.resize(ScaledClient::designSize().width(), chart.height());
   QImage page(client.size() * kPageScale, QImage::Format_RGB32);
   page.setDevicePixelRatio(kPageScale);
   page.fill(Qt::white);
   client.render(&page);
 
   chart.move(home);
-  client.setFixedHeight(clientHeight);
   if (inFront != nullptr) chart.stackUnder(inFront);
+  client.resize(onScreen);
+  client.pinScale(std::nullopt);
+  client.followPalette(palette());
   return page;
 }
 

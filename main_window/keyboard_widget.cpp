@@ -29,27 +29,25 @@ QString keyAccessibleName(int key) {
          QString::number(kFirstOctave + (key - 1) / theory::kOctave);
 }
 
-// Puts `widget` at its designed place `rect`, given relative to the window, inside `keyboard`.
+// Puts `widget` at its designed place `rect`, given relative to the window, inside the keyboard.
 template <typename Widget>
-Widget* placeOnKeyboard(Widget* widget, const QString& name, const layout::TwipRect& rect,
-                        const QWidget& keyboard) {
-  place(widget, name, rect);
-  widget->move(widget->pos() - keyboard.pos());
-  return widget;
+Widget* placeOnKeyboard(Widget* widget, const QString& name, const layout::TwipRect& rect) {
+  const layout::TwipRect keyboard = layout::keyboardRect();
+  return place(widget, name,
+               {rect.left - keyboard.left, rect.top - keyboard.top, rect.width, rect.height});
 }
 
 }  // namespace
 
 KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("keyboard"));
-  setGeometry(layout::toPixels(layout::keyboardRect()));
+  place(this, QStringLiteral("keyboard"), layout::keyboardRect());
   std::vector<QWidget*> blackKeys;
   std::vector<QWidget*> whiteKeys;
   std::vector<QWidget*> markers;
   for (int key = 1; key <= theory::kKeyCount; ++key) {
     const bool black = theory::isBlackKey(key);
     auto* label = placeOnKeyboard(new PressableLabel(key, this), elementName("lblKey", key),
-                                  layout::keyRect(key), *this);
+                                  layout::keyRect(key));
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setToolTip(
@@ -70,7 +68,7 @@ KeyboardWidget::KeyboardWidget(QWidget* parent) : QWidget(parent) {
     paintKey(key);
 
     auto* marker = placeOnKeyboard(new Disc(this), elementName("shpKeyPress", key),
-                                   layout::keyMarkerRect(key), *this);
+                                   layout::keyMarkerRect(key));
     m_markers[static_cast<std::size_t>(key)] = marker;
     markers.push_back(marker);
   }
@@ -118,8 +116,13 @@ void KeyboardWidget::paintKey(int key) {
   PressableLabel* label = m_keys[static_cast<std::size_t>(key)];
   const bool black = theory::isBlackKey(key);
   const bool held = m_heldKeys.contains(key);
-  const QColor own = black ? QColor(Qt::black) : palette().color(QPalette::Base);
+  // Piano keys are white and black under any palette.
+  const QColor own = black ? QColor(Qt::black) : QColor(Qt::white);
   setBackground(*label, held ? (black ? kHeldBlackKey : kHeldWhiteKey) : own);
+  // The keys' outline, drawn in the text colour, is black on the keys of any palette.
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
 }
 
 // Left and Right move along the keyboard; Up and Down have no row to go to.

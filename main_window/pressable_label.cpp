@@ -9,12 +9,15 @@
 #include <QTimer>
 
 #include "main_window/pressable_accessible.h"
+#include "main_window/scaled_client.h"
 
 namespace tonalis {
 
 namespace {
 // Long enough to hear the note of a brief press.
 constexpr int kBriefPressMilliseconds = 250;
+// The focus frame's distance from the edges, at the design's scale 1.
+constexpr int kFocusInset = 3;
 }  // namespace
 
 PressableLabel::PressableLabel(int index, QWidget* parent) : QLabel(parent), m_index(index) {
@@ -114,7 +117,8 @@ void PressableLabel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   QStyleOptionFocusRect option;
   option.initFrom(this);
-  option.rect = rect().adjusted(3, 3, -3, -3);
+  const int inset = qRound(kFocusInset * designScale(*this));
+  option.rect = rect().adjusted(inset, inset, -inset, -inset);
   style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 

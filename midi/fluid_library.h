@@ -34,7 +34,8 @@ namespace tonalis::midi {
   X(fluid_synth_get_active_voice_count) \
   X(new_fluid_audio_driver)             \
   X(delete_fluid_audio_driver)          \
-  X(fluid_set_log_function)
+  X(fluid_set_log_function)             \
+  X(fluid_version_str)
 
 struct FluidLibrary {
 #define TONALIS_FLUID_MEMBER(name) decltype(&::name) name = nullptr;

@@ -9,6 +9,7 @@
 
 #include "midi/fluid_log.h"
 #include "midi/sound_servers.h"
+#include "midi/synth_in_use.h"
 
 namespace tonalis::midi {
 namespace {
@@ -86,6 +87,7 @@ Opened<FluidSynthOutput> FluidSynthOutput::open(const SoundFontSearch& search) {
     fluid().fluid_settings_setstr(settings, "audio.driver", std::string(name).c_str());
     auto feed = std::make_unique<FluidDriverFeed>(settings, synthesizer.value->synth());
     if (startFeed(*feed, name)) {
+      keepSoundFontInUse(synthesizer.value->soundFont().string());
       return {std::unique_ptr<FluidSynthOutput>(
           new FluidSynthOutput(std::move(synthesizer.value), std::move(feed), name != kJack))};
     }

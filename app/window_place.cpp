@@ -1,0 +1,61 @@
+#include "app/window_place.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QStyle>
+#include <QWidget>
+#include <algorithm>
+
+#include "main_window/scaled_client.h"
+
+namespace tonalis {
+
+namespace {
+constexpr const char* kPlaceSetting = "window/geometry";
+
+QSettings userSettings() {
+  return QSettings(QStringLiteral("Tonalis"), QStringLiteral("Tonalis"));
+}
+}  // namespace
+
+qreal fittingScale(QSize available, QSize chrome) {
+  const QSize design = ScaledClient::designSize();
+  const qreal across = static_cast<qreal>(available.width() - chrome.width()) / design.width();
+  const qreal down = static_cast<qreal>(available.height() - chrome.height()) / design.height();
+  return std::clamp(std::min(across, down), kSmallestScale, 1.0);
+}
+
+QRect startGeometry(const std::optional<QRect>& remembered, const QList<QRect>& screens,
+                    const QRect& available, QSize chrome) {
+  if (remembered && remembered->isValid() && std::ranges::any_of(screens, [&](const QRect& screen) {
+        return screen.contains(*remembered);
+      })) {
+    return *remembered;
+  }
+  const QSize frame(2 * kFrameSide, kFrameTop + kFrameSide);
+  const QSize size =
+      ScaledClient::designSize(fittingScale(available.size(), chrome + frame)) + chrome;
+  const QRect framed =
+      QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size + frame, available);
+  return {framed.topLeft() + QPoint(kFrameSide, kFrameTop), size};
+}
+
+void placeMainWindow(QWidget& window) {
+  const QVariant kept = userSettings().value(QLatin1String(kPlaceSetting));
+  const std::optional<QRect> remembered =
+      kept.isValid() ? std::optional<QRect>(kept.toRect()) : std::nullopt;
+  QList<QRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    screens.append(screen->availableGeometry());
+  }
+  const QSize chrome = window.sizeHint() - ScaledClient::designSize();
+  window.setGeometry(
+      startGeometry(remembered, screens, window.screen()->availableGeometry(), chrome));
+}
+
+void rememberMainWindowPlace(const QWidget& window) {
+  userSettings().setValue(QLatin1String(kPlaceSetting), window.normalGeometry());
+}
+
+}  // namespace tonalis
