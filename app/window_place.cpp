@@ -2,22 +2,14 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
 #include "main_window/scaled_client.h"
+#include "main_window/user_settings.h"
 
 namespace tonalis {
-
-namespace {
-constexpr const char* kPlaceSetting = "window/geometry";
-
-QSettings userSettings() {
-  return QSettings(QStringLiteral("Tonalis"), QStringLiteral("Tonalis"));
-}
-}  // namespace
 
 qreal fittingScale(QSize available, QSize chrome) {
   const QSize design = ScaledClient::designSize();
@@ -42,9 +34,7 @@ QRect startGeometry(const std::optional<QRect>& remembered, const QList<QRect>& 
 }
 
 void placeMainWindow(QWidget& window) {
-  const QVariant kept = userSettings().value(QLatin1String(kPlaceSetting));
-  const std::optional<QRect> remembered =
-      kept.isValid() ? std::optional<QRect>(kept.toRect()) : std::nullopt;
+  const std::optional<QRect> remembered = UserSettings().windowPlace();
   QList<QRect> screens;
   for (const QScreen* screen : QGuiApplication::screens()) {
     screens.append(screen->availableGeometry());
@@ -55,7 +45,7 @@ void placeMainWindow(QWidget& window) {
 }
 
 void rememberMainWindowPlace(const QWidget& window) {
-  userSettings().setValue(QLatin1String(kPlaceSetting), window.normalGeometry());
+  UserSettings().setWindowPlace(window.normalGeometry());
 }
 
 }  // namespace tonalis

@@ -11,6 +11,9 @@ constexpr const char* kSoundFontKey = "soundfont";
 constexpr const char* kOutputKey = "output";
 constexpr const char* kVolumeKey = "volume";
 constexpr const char* kInputKey = "input";
+constexpr const char* kChordKeyKey = "chordKey";
+constexpr const char* kChordStyleKey = "chordStyle";
+constexpr const char* kWindowPlaceKey = "window/geometry";
 constexpr int kFullVolume = 127;
 }  // namespace
 
@@ -58,6 +61,32 @@ std::string UserSettings::input() const {
 
 void UserSettings::setInput(const std::string& port) {
   m_settings->setValue(QLatin1String(kInputKey), QString::fromStdString(port));
+}
+
+QString UserSettings::chordKey() const {
+  return m_settings->value(QLatin1String(kChordKeyKey)).toString();
+}
+
+void UserSettings::setChordKey(const QString& key) {
+  m_settings->setValue(QLatin1String(kChordKeyKey), key);
+}
+
+QString UserSettings::chordStyle() const {
+  return m_settings->value(QLatin1String(kChordStyleKey)).toString();
+}
+
+void UserSettings::setChordStyle(const QString& style) {
+  m_settings->setValue(QLatin1String(kChordStyleKey), style);
+}
+
+std::optional<QRect> UserSettings::windowPlace() const {
+  const QVariant kept = m_settings->value(QLatin1String(kWindowPlaceKey));
+  if (!kept.isValid()) return std::nullopt;
+  return kept.toRect();
+}
+
+void UserSettings::setWindowPlace(const QRect& place) {
+  m_settings->setValue(QLatin1String(kWindowPlaceKey), place);
 }
 
 }  // namespace tonalis

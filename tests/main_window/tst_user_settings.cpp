@@ -23,6 +23,9 @@ class TstUserSettings : public QObject {
       settings.setOutputDevice(QStringLiteral("Synth: Port & Co 128:0"));
       settings.setVolume(33);
       settings.setInput("Keyboard MIDI 1");
+      settings.setChordKey(QStringLiteral("G minor"));
+      settings.setChordStyle(QStringLiteral("lead-sheet"));
+      settings.setWindowPlace(QRect(-700, 40, 694, 672));  // a screen left of the first
     }
     const UserSettings again(file);
     QCOMPARE(again.soundFont(), QStringLiteral("/home/me/Piano \u00E9t\u00E9.sf2"));
@@ -30,6 +33,11 @@ class TstUserSettings : public QObject {
              std::optional<QString>(QStringLiteral("Synth: Port & Co 128:0")));
     QCOMPARE(again.volume(), 33);
     QCOMPARE(again.input(), std::string("Keyboard MIDI 1"));
+    QCOMPARE(again.chordKey(), QStringLiteral("G minor"));
+    QCOMPARE(again.chordStyle(), QStringLiteral("lead-sheet"));
+    QCOMPARE(again.windowPlace(), std::optional<QRect>(QRect(-700, 40, 694, 672)));
+    QCOMPARE(UserSettings(m_folder.filePath(QStringLiteral("new.conf"))).windowPlace(),
+             std::nullopt);
   }
 
   // "MIDI Mapper" is a choice of its own, unlike no choice at all.
