@@ -84,7 +84,8 @@ Opened<FluidSynthOutput> FluidSynthOutput::open(const SoundFontSearch& search) {
   for (const std::string_view name : kDriverOrder) {
     if (std::ranges::find(available, name) == available.end()) continue;
     fluid().fluid_settings_setstr(settings, "audio.driver", std::string(name).c_str());
-    auto feed = std::make_unique<FluidDriverFeed>(settings, synthesizer.value->synth());
+    auto feed =
+        std::make_unique<FluidDriverFeed>(settings, synthesizer.value->synth(), name == kJack);
     if (startFeed(*feed, name)) {
       return {std::unique_ptr<FluidSynthOutput>(
           new FluidSynthOutput(std::move(synthesizer.value), std::move(feed), name != kJack))};
