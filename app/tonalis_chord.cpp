@@ -18,8 +18,9 @@ namespace {
 using tonalis::theory::Accidentals;
 
 constexpr int kBadInput = 2;
+constexpr int kCannotWrite = 1;
 constexpr std::string_view kUsage =
-    "usage: tonalis-chord [--plain] [NOTE...]\n"
+    "usage: tonalis-chord [--plain] [--] [NOTE...]\n"
     "Names the chord of the NOTEs (C4, Eb4, F#3 or MIDI numbers 0..127), best reading first.\n"
     "With no NOTE, reads one chord per line from standard input and answers each on one line.\n";
 
@@ -38,7 +39,7 @@ int readOne(const std::string& notes, Accidentals accidentals) {
 int readBatch(Accidentals accidentals) {
   int status = 0;
   std::string line;
-  for (int number = 1; std::getline(std::cin, line); ++number) {
+  for (int number = 1; std::cout && std::getline(std::cin, line); ++number) {
     if (line.find_first_not_of(" \t\r,") == std::string::npos) {
       std::cout << '\n';
       continue;
@@ -64,20 +65,34 @@ int main(int argc, char* argv[]) {
   std::ios::sync_with_stdio(false);
   Accidentals accidentals = Accidentals::Modern;
   std::string notes;
+  bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
-    if (argument == "--plain") {
+    if (optionsEnded) {
+      notes += ' ';
+      notes += argument;
+    } else if (argument == "--") {
+      optionsEnded = true;
+    } else if (argument == "--plain") {
       accidentals = Accidentals::Plain;
     } else if (argument == "--help" || argument == "-h") {
       std::cout << kUsage;
       return 0;
     } else if (argument.starts_with("--")) {
-      std::cerr << "tonalis-chord: unknown option " << argument << '\n' << kUsage;
+      std::cerr << "tonalis-chord: unknown option " << tonalis::theory::echoedToken(argument)
+                << '\n'
+                << kUsage;
       return kBadInput;
     } else {
       notes += ' ';
       notes += argument;
     }
   }
-  return notes.empty() ? readBatch(accidentals) : readOne(notes, accidentals);
+  const int status = notes.empty() ? readBatch(accidentals) : readOne(notes, accidentals);
+  // An answer that did not reach standard output (a full disk, say) is no answer.
+  if (!std::cout.flush()) {
+    std::cerr << "tonalis-chord: cannot write to standard output\n";
+    return kCannotWrite;
+  }
+  return status;
 }
