@@ -29,8 +29,9 @@ FluidDriverFeed::~FluidDriverFeed() {
 
 bool FluidDriverFeed::start() {
   if (m_driver) return true;
-  m_jackDeparturesAtStart = jackServerDepartures();
   m_driver.reset(fluid().new_fluid_audio_driver(m_settings, m_synth));
+  // Read after the driver opened its client, as OwnJackClient::open() does.
+  m_jackDeparturesAtStart = jackServerDepartures();
   return m_driver != nullptr;
 }
 

@@ -111,14 +111,15 @@ OwnJackClient::OwnJackClient(jack_client_t* client, std::uint64_t departures, Li
 
 std::unique_ptr<OwnJackClient> OwnJackClient::open(JackCallbacks& callbacks, bool watchPorts) {
   quietSoundServers();
-  // Read first: a server that goes while the client opens leaves the client counted as dead.
-  const std::uint64_t departures = jackServerDepartures();
   jack_client_t* client = tryOpen();
   if (client == nullptr) {
     std::this_thread::sleep_for(kRetryPause);
     client = tryOpen();
   }
   if (client == nullptr) return nullptr;
+  // Read after opening: the opening may itself have had libjack free the clients of a server
+  // that went, which counts a departure that this client, on the new server, is not part of.
+  const std::uint64_t departures = jackServerDepartures();
   auto* link = new Link{&callbacks, {}, {}};
   std::unique_ptr<OwnJackClient> opened(new OwnJackClient(client, departures, link));
   ownClients().add(opened->m_name.c_str());

@@ -22,10 +22,11 @@ class JackCallbacks {
   virtual void portsChanged() {}
 };
 
-// How many times a JACK server went from under a client of this process, as the process's
-// clients (FluidSynth's audio driver's included) were told. A client opened before the count
-// last grew is dead: libjack itself closes and frees every such client the next time any
-// client of the process opens, so nothing may call into it any more.
+// How many times a JACK server went from under the clients of this process, as the first of
+// them to hear of it tells (this program's, FluidSynth's audio driver's), or as libjack says
+// when it frees them. A client opened before the count last grew is dead: once any client of
+// the process has heard that its server went, libjack closes and frees every client the next
+// time one opens, whether or not the others heard, so nothing may call into them any more.
 std::uint64_t jackServerDepartures();
 void noteJackServerDeparture();
 

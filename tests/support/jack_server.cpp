@@ -17,6 +17,8 @@
 #include <sstream>
 #include <thread>
 
+#include "midi/sound_servers.h"
+
 namespace tonalis::test {
 namespace {
 
@@ -29,8 +31,6 @@ constexpr const char* kMidiSink = TONALIS_JACK_MIDI_SINK;
 constexpr auto kStartTimeout = 15s;
 constexpr auto kStopTimeout = 5s;
 constexpr auto kPollInterval = 20ms;
-
-void ignoreJackMessage(const char*) {}
 
 // Test servers take their names from a few of their own, which no user's server has. They run
 // one at a time (see waitForTurn), and a server that ends with clients still attached leaves its
@@ -124,10 +124,9 @@ JackServer::~JackServer() {
 
 std::optional<std::string> JackServer::start() {
   if (m_pid > 0) return std::nullopt;
-  // The clients of this process would otherwise print each failed connection attempt.
-  jack_set_error_function(&ignoreJackMessage);
-  jack_set_info_function(&ignoreJackMessage);
-  setenv("JACK_NO_START_SERVER", "1", 1);
+  // The clients of this process would otherwise print each failed connection attempt. The
+  // program's own silencing: it also hears libjack free clients whose server went.
+  midi::quietSoundServers();
 
   if (m_turnLock < 0) m_turnLock = waitForTurn();
   std::optional<std::string> failure;
