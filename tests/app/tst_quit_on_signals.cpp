@@ -162,16 +162,16 @@ class TstQuitOnSignals : public QObject {
         }(),
         kStartTimeoutMs);
     QVERIFY(m_x.xdotool(walk));
-    QVERIFY2(recorder.waitForConnections(1, 5s), "the program did not open the test's port");
+    QVERIFY2(recorder.waitForConnections(1, 30s), "the program did not open the test's port");
 
     QVERIFY(m_x.xdotool({QStringLiteral("keydown"), QStringLiteral("z")}));
-    QCOMPARE(recorder.waitForMessages(1, 5s), std::vector<Message>{kNoteOnOfZ});
+    QCOMPARE(recorder.waitForMessages(1, 30s), std::vector<Message>{kNoteOnOfZ});
 
     QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signal), 0);
     QVERIFY2(program.waitForFinished(kQuitTimeoutMs), "the program did not end on the signal");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
-    QCOMPARE(recorder.waitForMessages(2, 5s), (std::vector<Message>{kNoteOnOfZ, kNoteOffOfZ}));
+    QCOMPARE(recorder.waitForMessages(2, 30s), (std::vector<Message>{kNoteOnOfZ, kNoteOffOfZ}));
     m_x.xdotool({QStringLiteral("keyup"), QStringLiteral("z")});
     server.stop();
   }
