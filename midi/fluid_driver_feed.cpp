@@ -36,10 +36,12 @@ bool FluidDriverFeed::start() {
 }
 
 void FluidDriverFeed::stop() {
-  if (m_onJack && m_driver && jackServerDepartures() != m_jackDeparturesAtStart) {
-    abandon(std::move(m_driver));
-  }
+  if (serverWent()) abandon(std::move(m_driver));
   m_driver.reset();
+}
+
+bool FluidDriverFeed::serverWent() const {
+  return m_onJack && m_driver && jackServerDepartures() != m_jackDeparturesAtStart;
 }
 
 }  // namespace tonalis::midi

@@ -19,6 +19,9 @@ class FluidDriverFeed final : public SoundFeed {
 
   bool start() override;
   void stop() override;
+  // Whether the driver is a JACK client whose server went: it is then kept, never deleted,
+  // and its thread may still reach the synthesizer until libjack closes its client.
+  bool serverWent() const;
 
  private:
   fluid_settings_t* m_settings;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <mutex>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -60,7 +61,23 @@ bool startFeed(FluidDriverFeed& feed, std::string_view driver) {
   return false;
 }
 
+// The synthesizer of a JACK driver whose server went: the driver's thread may still be in its
+// last cycle, rendering from it, until libjack closes the driver's client. Kept where it can
+// be reached, so that it is not taken for a leak: a few megabytes once per server that stops
+// under the built-in synthesizer.
+void keepForJack(std::unique_ptr<FluidSynthesizer> synthesizer) {
+  static std::mutex mutex;
+  // Never destroyed: the driver's thread may outlive the program's static objects.
+  static auto* const kept = new std::vector<std::unique_ptr<FluidSynthesizer>>;
+  const std::lock_guard lock(mutex);
+  kept->push_back(std::move(synthesizer));
+}
+
 }  // namespace
+
+FluidSynthOutput::~FluidSynthOutput() {
+  if (m_feed->serverWent()) keepForJack(std::move(m_synthesizer));
+}
 
 FluidSynthOutput::FluidSynthOutput(std::unique_ptr<FluidSynthesizer> synthesizer,
                                    std::unique_ptr<FluidDriverFeed> feed, bool pauseWhenSilent)

@@ -144,9 +144,10 @@ OwnJackClient::~OwnJackClient() {
     const std::scoped_lock lock(m_link->processMutex, m_link->notifyMutex);
     m_link->target = nullptr;
   }
-  static AbandonedLinks abandoned;
-  const std::lock_guard lock(abandoned.mutex);
-  abandoned.links.emplace_back(m_link);
+  // Never destroyed: the client's threads may outlive the program's static objects.
+  static auto* const abandoned = new AbandonedLinks;
+  const std::lock_guard lock(abandoned->mutex);
+  abandoned->links.emplace_back(m_link);
 }
 
 std::vector<std::string> otherJackMidiPorts(jack_client_t* client, unsigned long flags) {

@@ -251,9 +251,10 @@ JackTestClient::JackTestClient(const std::string& clientName, Direction directio
 JackTestClient::~JackTestClient() {
   if (m_client == nullptr) return;
   if (m_shared->gone) {
-    // Kept where it can be reached, so that it is not taken for a leak.
-    static std::vector<std::unique_ptr<Shared>> abandoned;
-    abandoned.emplace_back(m_shared);
+    // Kept where it can be reached, so that it is not taken for a leak, and never destroyed:
+    // the client's threads may outlive the process's static objects.
+    static auto* const abandoned = new std::vector<std::unique_ptr<Shared>>;
+    abandoned->emplace_back(m_shared);
     return;
   }
   jack_deactivate(m_client);
