@@ -1,7 +1,10 @@
 # The front door: `make run` and `make test`.
-.PHONY: all deps build run test test-sanitize bench screenshot package clean
+.PHONY: all deps build run test test-sanitize test-tsan fuzz bench screenshot package clean
 
 JOBS ?= $(shell nproc)
+# How long `make fuzz` runs each target.
+FUZZ_SECONDS ?= 60
+FUZZERS := fuzz_midi_bytes fuzz_note_input fuzz_settings_values fuzz_device_names
 
 all: build
 
@@ -22,6 +25,27 @@ test-sanitize: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
+
+# The tests without a window (MIDI, player, theory) under ThreadSanitizer.
+test-tsan: deps
+	cmake --preset tsan
+	cmake --build --preset tsan -j $(JOBS) --target midi_tests player_tests theory_tests
+	ctest --preset tsan -j $(JOBS)
+
+# Each libFuzzer target for FUZZ_SECONDS, from its seeds; what it finds stays in build/fuzz.
+fuzz:
+	@scripts/install-deps.sh --fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target $(FUZZERS)
+	@for target in $(FUZZERS); do \
+	  mkdir -p build/fuzz/corpus/$$target build/fuzz/findings && \
+	  echo "== $$target for $(FUZZ_SECONDS) s" && \
+	  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1 \
+	  build/fuzz/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build/fuzz/findings/$$target- \
+	    build/fuzz/corpus/$$target fuzz/corpus/$$target || exit 1; \
+	done
 
 bench: deps
 	cmake --preset release

@@ -22,8 +22,9 @@ using tonalis::theory::AnswerFormat;
 using tonalis::theory::ReadingOptions;
 
 constexpr int kBadInput = 2;
+constexpr int kCannotWrite = 1;
 constexpr std::string_view kUsage =
-    "usage: tonalis-chord [--plain] [--style analysis|lead-sheet] [--key KEY] [NOTE...]\n"
+    "usage: tonalis-chord [--plain] [--style analysis|lead-sheet] [--key KEY] [--] [NOTE...]\n"
     "Names the chord of the NOTEs (C4, Eb4, F#3 or MIDI numbers 0..127), best reading first.\n"
     "With no NOTE, reads one chord per line from standard input and answers each on one line.\n"
     "--style analysis (the default) reads F A C D over F as Dm7/F, lead-sheet as F6.\n"
@@ -57,7 +58,7 @@ int readOne(const std::string& notes, const Settings& settings) {
 int readBatch(const Settings& settings) {
   int status = 0;
   std::string line;
-  for (int number = 1; std::getline(std::cin, line); ++number) {
+  for (int number = 1; std::cout && std::getline(std::cin, line); ++number) {
     if (line.find_first_not_of(" \t\r,") == std::string::npos) {
       std::cout << '\n';
       continue;
@@ -99,9 +100,15 @@ int main(int argc, char* argv[]) {
   std::ios::sync_with_stdio(false);
   Settings settings;
   std::string notes;
+  bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
-    if (argument == "--plain") {
+    if (optionsEnded) {
+      notes += ' ';
+      notes += argument;
+    } else if (argument == "--") {
+      optionsEnded = true;
+    } else if (argument == "--plain") {
       settings.format.accidentals = tonalis::theory::Accidentals::Plain;
     } else if (argument == "--version") {
       std::cout << "tonalis-chord " << tonalis::version::text << '\n';
@@ -119,12 +126,20 @@ int main(int argc, char* argv[]) {
       }
       ++i;
     } else if (argument.starts_with("--")) {
-      std::cerr << "tonalis-chord: unknown option " << argument << '\n' << kUsage;
+      std::cerr << "tonalis-chord: unknown option " << tonalis::theory::echoedToken(argument)
+                << '\n'
+                << kUsage;
       return kBadInput;
     } else {
       notes += ' ';
       notes += argument;
     }
   }
-  return notes.empty() ? readBatch(settings) : readOne(notes, settings);
+  const int status = notes.empty() ? readBatch(settings) : readOne(notes, settings);
+  // An answer that did not reach standard output (a full disk, say) is no answer.
+  if (!std::cout.flush()) {
+    std::cerr << "tonalis-chord: cannot write to standard output\n";
+    return kCannotWrite;
+  }
+  return status;
 }

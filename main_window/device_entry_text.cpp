@@ -1,6 +1,7 @@
 #include "main_window/device_entry_text.h"
 
 #include <QFontMetrics>
+#include <QTextDocument>
 
 namespace tonalis {
 
@@ -12,6 +13,11 @@ QString deviceEntryText(const QString& name, const QFontMetrics& metrics, int ma
   }
   shown = metrics.elidedText(shown, Qt::ElideMiddle, maxWidth);
   return shown.replace(u'&', QStringLiteral("&&"));
+}
+
+QString deviceToolTip(const QString& name) {
+  if (!Qt::mightBeRichText(name)) return name;
+  return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(name.toHtmlEscaped());
 }
 
 }  // namespace tonalis

@@ -17,6 +17,10 @@ inline constexpr int kDeviceEntryMaxWidth = 400;
 QString deviceEntryText(const QString& name, const QFontMetrics& metrics,
                         int maxWidth = kDeviceEntryMaxWidth);
 
+// The tooltip for `name`, which a tooltip shows literally: a tooltip takes text that looks like
+// markup as rich text, so such a name is escaped and marked as rich text, kept on one line.
+QString deviceToolTip(const QString& name);
+
 // A name or message of the MIDI library, which speaks UTF-8.
 inline QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

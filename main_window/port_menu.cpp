@@ -29,7 +29,7 @@ void keepEntries(std::vector<QAction*>& entries, int count, QMenu& menu, QAction
 
 void showPortEntry(QAction& entry, const QString& name, const QMenu& menu) {
   entry.setText(deviceEntryText(name, menu.fontMetrics()));
-  entry.setToolTip(name);
+  entry.setToolTip(deviceToolTip(name));
   entry.setData(name);
 }
 

@@ -1,21 +1,28 @@
 #include "midi/fluid_log.h"
 
 #include <mutex>
+#include <string_view>
 #include <utility>
 
 #include "midi/diagnostics.h"
 #include "midi/fluid_library.h"
+#include "midi/jack_clients.h"
 
 namespace tonalis::midi {
 namespace {
 
 constexpr const char* kSource = "fluidsynth";
+// What FluidSynth's JACK driver says, and all it does, when its server goes.
+constexpr std::string_view kJackServerLost = "Lost the connection to the JACK server";
 
 // FluidSynth logs from its audio thread too.
 std::mutex g_logMutex;
 std::vector<std::string>* g_keptErrors = nullptr;
 
 void logError(int, const char* message, void*) {
+  if (std::string_view(message).find(kJackServerLost) != std::string_view::npos) {
+    noteJackServerDeparture();
+  }
   const std::lock_guard lock(g_logMutex);
   if (g_keptErrors != nullptr) {
     g_keptErrors->emplace_back(message);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <mutex>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -61,7 +62,23 @@ bool startFeed(FluidDriverFeed& feed, std::string_view driver) {
   return false;
 }
 
+// The synthesizer of a JACK driver whose server went: the driver's thread may still be in its
+// last cycle, rendering from it, until libjack closes the driver's client. Kept where it can
+// be reached, so that it is not taken for a leak: a few megabytes once per server that stops
+// under the built-in synthesizer.
+void keepForJack(std::unique_ptr<FluidSynthesizer> synthesizer) {
+  static std::mutex mutex;
+  // Never destroyed: the driver's thread may outlive the program's static objects.
+  static auto* const kept = new std::vector<std::unique_ptr<FluidSynthesizer>>;
+  const std::lock_guard lock(mutex);
+  kept->push_back(std::move(synthesizer));
+}
+
 }  // namespace
+
+FluidSynthOutput::~FluidSynthOutput() {
+  if (m_feed->serverWent()) keepForJack(std::move(m_synthesizer));
+}
 
 FluidSynthOutput::FluidSynthOutput(std::unique_ptr<FluidSynthesizer> synthesizer,
                                    std::unique_ptr<FluidDriverFeed> feed, bool pauseWhenSilent)
@@ -85,7 +102,8 @@ Opened<FluidSynthOutput> FluidSynthOutput::open(const SoundFontSearch& search) {
   for (const std::string_view name : kDriverOrder) {
     if (std::ranges::find(available, name) == available.end()) continue;
     fluid().fluid_settings_setstr(settings, "audio.driver", std::string(name).c_str());
-    auto feed = std::make_unique<FluidDriverFeed>(settings, synthesizer.value->synth());
+    auto feed =
+        std::make_unique<FluidDriverFeed>(settings, synthesizer.value->synth(), name == kJack);
     if (startFeed(*feed, name)) {
       keepSoundFontInUse(synthesizer.value->soundFont().string());
       return {std::unique_ptr<FluidSynthOutput>(

@@ -19,6 +19,10 @@ class FluidSynthOutput final : public MessageSink {
   // starts.
   static Opened<FluidSynthOutput> open(const SoundFontSearch& search);
 
+  ~FluidSynthOutput() override;
+  FluidSynthOutput(const FluidSynthOutput&) = delete;
+  FluidSynthOutput& operator=(const FluidSynthOutput&) = delete;
+
   int send(const ChannelMessage& message) override;
 
   FluidSynthesizer& synthesizer() { return *m_synthesizer; }

@@ -1,6 +1,7 @@
 #include "midi/jack_clients.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <mutex>
@@ -45,11 +46,7 @@ OwnClients& ownClients() {
   return clients;
 }
 
-// Kept where they can still be reached, so that they are not taken for leaks.
-std::vector<jack_client_t*>& abandonedClients() {
-  static std::vector<jack_client_t*> clients;
-  return clients;
-}
+std::atomic<std::uint64_t> g_departures{0};
 
 jack_client_t* tryOpen() {
   jack_status_t status{};
@@ -58,28 +55,99 @@ jack_client_t* tryOpen() {
 
 }  // namespace
 
-jack_client_t* openJackClient() {
+// Two locks, so that a slow notification never costs the process callback a cycle: each is
+// held while its kind of callback runs, and both while the owner cuts the link.
+struct OwnJackClient::Link {
+  JackCallbacks* target;
+  std::mutex processMutex;
+  std::mutex notifyMutex;
+
+  static int process(jack_nframes_t frames, void* self) {
+    auto& link = *static_cast<Link*>(self);
+    // The owner takes this lock only to cut the link; the real-time thread never waits.
+    const std::unique_lock lock(link.processMutex, std::try_to_lock);
+    return lock && link.target != nullptr ? link.target->process(frames) : 0;
+  }
+  static void shutDown(void* self) {
+    noteJackServerDeparture();
+    auto& link = *static_cast<Link*>(self);
+    const std::lock_guard lock(link.notifyMutex);
+    if (link.target != nullptr) link.target->serverGone();
+  }
+  static void portsChanged(jack_port_id_t, jack_port_id_t, int, void* self) { notify(self); }
+  static void portRegistered(jack_port_id_t, int, void* self) { notify(self); }
+  static void notify(void* self) {
+    auto& link = *static_cast<Link*>(self);
+    const std::lock_guard lock(link.notifyMutex);
+    if (link.target != nullptr) link.target->portsChanged();
+  }
+};
+
+namespace {
+
+// The links of clients whose server went, which their threads may still call through: kept
+// where they can be reached, so that they are not taken for leaks. A few hundred bytes each,
+// once per server that stops under the program.
+struct AbandonedLinks {
+  std::mutex mutex;
+  std::vector<std::unique_ptr<OwnJackClient::Link>> links;
+};
+
+}  // namespace
+
+std::uint64_t jackServerDepartures() {
+  return g_departures.load();
+}
+
+void noteJackServerDeparture() {
+  g_departures.fetch_add(1);
+}
+
+OwnJackClient::OwnJackClient(jack_client_t* client, std::uint64_t departures, Link* link)
+    : m_client(client),
+      m_name(jack_get_client_name(client)),
+      m_departuresAtOpen(departures),
+      m_link(link) {}
+
+std::unique_ptr<OwnJackClient> OwnJackClient::open(JackCallbacks& callbacks, bool watchPorts) {
   quietSoundServers();
   jack_client_t* client = tryOpen();
   if (client == nullptr) {
     std::this_thread::sleep_for(kRetryPause);
     client = tryOpen();
   }
-  if (client != nullptr) ownClients().add(jack_get_client_name(client));
-  return client;
+  if (client == nullptr) return nullptr;
+  // Read after opening: the opening may itself have had libjack free the clients of a server
+  // that went, which counts a departure that this client, on the new server, is not part of.
+  const std::uint64_t departures = jackServerDepartures();
+  auto* link = new Link{&callbacks, {}, {}};
+  std::unique_ptr<OwnJackClient> opened(new OwnJackClient(client, departures, link));
+  ownClients().add(opened->m_name.c_str());
+  jack_set_process_callback(client, &Link::process, link);
+  jack_on_shutdown(client, &Link::shutDown, link);
+  if (watchPorts) {
+    jack_set_port_connect_callback(client, &Link::portsChanged, link);
+    jack_set_port_registration_callback(client, &Link::portRegistered, link);
+  }
+  return opened;
 }
 
-void releaseJackClient(jack_client_t* client, bool serverAlive) {
-  ownClients().remove(jack_get_client_name(client));
-  if (serverAlive) {
-    jack_client_close(client);
-  } else {
-    // What the dead client holds is a few kilobytes, once per server that stops under the
-    // program; another client of this process (the synthesizer's) may be going the same way.
-    static std::mutex abandonedMutex;
-    const std::lock_guard lock(abandonedMutex);
-    abandonedClients().push_back(client);
+OwnJackClient::~OwnJackClient() {
+  ownClients().remove(m_name.c_str());
+  if (alive()) {
+    // Closing ends the client's threads, so nothing calls through the link afterwards.
+    jack_client_close(m_client);
+    delete m_link;
+    return;
   }
+  {
+    const std::scoped_lock lock(m_link->processMutex, m_link->notifyMutex);
+    m_link->target = nullptr;
+  }
+  // Never destroyed: the client's threads may outlive the program's static objects.
+  static auto* const abandoned = new AbandonedLinks;
+  const std::lock_guard lock(abandoned->mutex);
+  abandoned->links.emplace_back(m_link);
 }
 
 std::vector<std::string> otherJackMidiPorts(jack_client_t* client, unsigned long flags) {

@@ -4,18 +4,62 @@
 
 #include <jack/jack.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace tonalis::midi {
 
-// Connects to the JACK server, trying once more when it refuses the first time (it may still
-// be busy with a client that has just left); null when there is no server to take it.
-jack_client_t* openJackClient();
+// What a client's server calls, on the server's threads.
+class JackCallbacks {
+ public:
+  virtual ~JackCallbacks() = default;
+  virtual int process(jack_nframes_t frames) = 0;
+  // The server shut down or threw the client out: only take note.
+  virtual void serverGone() = 0;
+  // Ports came, went or were connected (only for a client opened to watch them).
+  virtual void portsChanged() {}
+};
 
-// Closes a client from openJackClient(). A client whose server has gone is kept instead:
-// closing it can deadlock inside libjack with the threads that wind it down.
-void releaseJackClient(jack_client_t* client, bool serverAlive);
+// How many times a JACK server went from under the clients of this process, as the first of
+// them to hear of it tells (this program's, FluidSynth's audio driver's), or as libjack says
+// when it frees them. A client opened before the count last grew is dead: once any client of
+// the process has heard that its server went, libjack closes and frees every client the next
+// time one opens, whether or not the others heard, so nothing may call into them any more.
+std::uint64_t jackServerDepartures();
+void noteJackServerDeparture();
+
+// A client of this program on the default JACK server. Its callbacks reach their target only
+// while this object lives: a client whose server has gone keeps its threads until libjack
+// winds it down, and one of them may still be calling in.
+class OwnJackClient {
+ public:
+  // Connects, trying once more when the server refuses the first time (it may still be busy
+  // with a client that has just left); null when there is no server to take it. `watchPorts`
+  // asks for portsChanged().
+  static std::unique_ptr<OwnJackClient> open(JackCallbacks& callbacks, bool watchPorts);
+  // Closes the client while its server runs. One whose server has gone is left to libjack
+  // (closing it could free it a second time), cut off from its callbacks.
+  ~OwnJackClient();
+  OwnJackClient(const OwnJackClient&) = delete;
+  OwnJackClient& operator=(const OwnJackClient&) = delete;
+
+  // False once the server has gone; then nothing may call into get() any more.
+  bool alive() const { return jackServerDepartures() == m_departuresAtOpen; }
+  jack_client_t* get() const { return m_client; }
+
+  // What the server's callbacks go through to reach their target.
+  struct Link;
+
+ private:
+  OwnJackClient(jack_client_t* client, std::uint64_t departures, Link* link);
+
+  jack_client_t* m_client;
+  std::string m_name;
+  std::uint64_t m_departuresAtOpen;
+  Link* m_link;
+};
 
 // Full names ("client:port") of the MIDI ports with `flags` (JackPortIsInput, say), in the
 // server's port order, except those of this program's own clients.

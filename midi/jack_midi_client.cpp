@@ -7,8 +7,6 @@
 #include <thread>
 #include <utility>
 
-#include "midi/jack_clients.h"
-
 namespace tonalis::midi {
 namespace {
 
@@ -29,32 +27,31 @@ JackMidiClient::JackMidiClient(std::function<void()> serverGone)
     : m_serverGone(std::move(serverGone)) {}
 
 std::unique_ptr<JackMidiClient> JackMidiClient::open(std::function<void()> serverGone) {
-  jack_client_t* client = openJackClient();
-  if (client == nullptr) return nullptr;
-
   std::unique_ptr<JackMidiClient> opened(new JackMidiClient(std::move(serverGone)));
-  opened->m_client = client;
   opened->m_pending = jack_ringbuffer_create(kPendingBytes);
-  jack_set_process_callback(client, &JackMidiClient::process, opened.get());
-  jack_on_shutdown(client, &JackMidiClient::shutDown, opened.get());
+  opened->m_client = OwnJackClient::open(*opened, false);
+  if (!opened->m_client) return nullptr;
   return opened;
 }
 
 JackMidiClient::~JackMidiClient() {
-  disconnect();
-  releaseJackClient(m_client, alive());
+  if (m_client) {
+    disconnect();
+    m_client.reset();
+  }
   jack_ringbuffer_free(m_pending);
 }
 
 std::vector<std::string> JackMidiClient::inputPorts() const {
   if (!alive()) return {};
-  return otherJackMidiPorts(m_client, JackPortIsInput);
+  return otherJackMidiPorts(m_client->get(), JackPortIsInput);
 }
 
 int JackMidiClient::connect(const std::string& port) {
   disconnect();
   if (!alive()) return kBadDeviceId;
-  const int code = connectOwnMidiPort(m_client, m_output, kOutputPortName, JackPortIsOutput, port);
+  const int code =
+      connectOwnMidiPort(m_client->get(), m_output, kOutputPortName, JackPortIsOutput, port);
   if (code != kOk) return code;
   m_connectedTo = port;
   return kOk;
@@ -64,14 +61,14 @@ void JackMidiClient::disconnect() {
   if (m_connectedTo.empty()) return;
   waitUntilSent();
   // Deactivating also drops the connection; an idle client costs the server nothing.
-  if (alive()) jack_deactivate(m_client);
+  if (alive()) jack_deactivate(m_client->get());
   m_connectedTo.clear();
 }
 
 int JackMidiClient::send(const ChannelMessage& message) {
   if (!alive()) return kBadDeviceId;
   if (m_connectedTo.empty()) return kInvalidHandle;
-  if (jack_ringbuffer_write_space(m_pending) < kRecordSize) return kError;
+  if (!waitForRoom()) return alive() ? kError : kBadDeviceId;
   std::array<char, kRecordSize> record{};
   record[0] = static_cast<char>(message.size);
   for (std::size_t i = 0; i < message.size; ++i)
@@ -94,30 +91,37 @@ void JackMidiClient::waitUntilSent() {
   }
 }
 
-int JackMidiClient::process(jack_nframes_t frames, void* self) {
-  auto& client = *static_cast<JackMidiClient*>(self);
-  void* buffer = jack_port_get_buffer(client.m_output, frames);
+// A note-off must not be dropped because a stopped client holds the server up for a while.
+bool JackMidiClient::waitForRoom() {
+  const auto deadline = std::chrono::steady_clock::now() + kSendTimeout;
+  while (jack_ringbuffer_write_space(m_pending) < kRecordSize) {
+    if (!alive() || std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  return true;
+}
+
+int JackMidiClient::process(jack_nframes_t frames) {
+  void* buffer = jack_port_get_buffer(m_output, frames);
   jack_midi_clear_buffer(buffer);
   std::array<char, kRecordSize> record{};
   jack_nframes_t time = 0;
-  while (jack_ringbuffer_peek(client.m_pending, record.data(), kRecordSize) == kRecordSize) {
+  while (jack_ringbuffer_peek(m_pending, record.data(), kRecordSize) == kRecordSize) {
     const auto size = static_cast<std::size_t>(record[0]);
     // A full buffer keeps the rest for the next cycle, in order.
     if (jack_midi_event_write(buffer, time, reinterpret_cast<jack_midi_data_t*>(&record[1]),
                               size) != 0) {
       break;
     }
-    jack_ringbuffer_read_advance(client.m_pending, kRecordSize);
+    jack_ringbuffer_read_advance(m_pending, kRecordSize);
     if (time + 1 < frames) ++time;
   }
-  client.m_cycles.fetch_add(1);
+  m_cycles.fetch_add(1);
   return 0;
 }
 
-void JackMidiClient::shutDown(void* self) {
-  auto& client = *static_cast<JackMidiClient*>(self);
-  client.m_gone.store(true);
-  client.m_serverGone();
+void JackMidiClient::serverGone() {
+  m_serverGone();
 }
 
 }  // namespace tonalis::midi

@@ -13,23 +13,24 @@
 #include <string>
 #include <vector>
 
+#include "midi/jack_clients.h"
 #include "midi/midi_output.h"
 #include "midi/short_message.h"
 
 namespace tonalis::midi {
 
-class JackMidiClient {
+class JackMidiClient final : private JackCallbacks {
  public:
   // Connects to the JACK server as openJackClient() does; null when there is no server.
   // `serverGone` is called from a JACK thread when the server shuts down or throws the client
   // out: it must only take note.
   static std::unique_ptr<JackMidiClient> open(std::function<void()> serverGone);
-  ~JackMidiClient();
+  ~JackMidiClient() override;
   JackMidiClient(const JackMidiClient&) = delete;
   JackMidiClient& operator=(const JackMidiClient&) = delete;
 
   // False once the server has gone; then nothing here reaches it any more.
-  bool alive() const { return !m_gone.load(); }
+  bool alive() const { return m_client->alive(); }
 
   // Full names ("client:port") of the MIDI input ports of the server, in its port order,
   // except those of this program's clients.
@@ -39,21 +40,22 @@ class JackMidiClient {
   int connect(const std::string& port);
   // Waits until what was sent has left, then lets go of the port.
   void disconnect();
-  // Queues `message` for the server's next cycle; kBadDeviceId once the server has gone.
+  // Queues `message` for the server's next cycle, waiting for room while a stopped client
+  // holds the server up; kBadDeviceId once the server has gone.
   int send(const ChannelMessage& message);
 
  private:
   explicit JackMidiClient(std::function<void()> serverGone);
-  static int process(jack_nframes_t frames, void* self);
-  static void shutDown(void* self);
+  int process(jack_nframes_t frames) override;
+  void serverGone() override;
   void waitUntilSent();
+  bool waitForRoom();
 
   std::function<void()> m_serverGone;
-  jack_client_t* m_client = nullptr;
+  std::unique_ptr<OwnJackClient> m_client;
   jack_port_t* m_output = nullptr;
   jack_ringbuffer_t* m_pending = nullptr;
   std::string m_connectedTo;
-  std::atomic<bool> m_gone{false};
   std::atomic<unsigned long> m_cycles{0};
 };
 

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <utility>
 
-#include "midi/jack_clients.h"
 #include "midi/midi_output.h"
 
 namespace tonalis::midi {
@@ -28,24 +27,21 @@ JackMidiInput::JackMidiInput(std::function<void()> changed, Received received)
 
 std::unique_ptr<JackMidiInput> JackMidiInput::open(std::function<void()> changed,
                                                    Received received) {
-  jack_client_t* client = openJackClient();
-  if (client == nullptr) return nullptr;
   std::unique_ptr<JackMidiInput> opened(new JackMidiInput(std::move(changed), std::move(received)));
   JackMidiInput& input = *opened;
-  input.m_client = client;
   input.m_arrived = jack_ringbuffer_create(kArrivedBytes);
   sem_init(&input.m_arrival, 0, 0);
   input.m_delivery = std::thread([&input] { input.deliver(); });
-  jack_set_process_callback(client, &JackMidiInput::process, &input);
-  jack_set_port_connect_callback(client, &JackMidiInput::portsChanged, &input);
-  jack_set_port_registration_callback(client, &JackMidiInput::portRegistered, &input);
-  jack_on_shutdown(client, &JackMidiInput::shutDown, &input);
+  input.m_client = OwnJackClient::open(input, true);
+  if (!input.m_client) return nullptr;
   return opened;
 }
 
 JackMidiInput::~JackMidiInput() {
-  disconnect();
-  releaseJackClient(m_client, alive());
+  if (m_client) {
+    disconnect();
+    m_client.reset();
+  }
   m_stopping.store(true);
   sem_post(&m_arrival);
   m_delivery.join();
@@ -55,13 +51,14 @@ JackMidiInput::~JackMidiInput() {
 
 std::vector<std::string> JackMidiInput::outputPorts() const {
   if (!alive()) return {};
-  return otherJackMidiPorts(m_client, JackPortIsOutput);
+  return otherJackMidiPorts(m_client->get(), JackPortIsOutput);
 }
 
 int JackMidiInput::connect(const std::string& port) {
   disconnect();
   if (!alive()) return kBadDeviceId;
-  const int code = connectOwnMidiPort(m_client, m_input, kInputPortName, JackPortIsInput, port);
+  const int code =
+      connectOwnMidiPort(m_client->get(), m_input, kInputPortName, JackPortIsInput, port);
   if (code != kOk) return code;
   m_connectedTo = port;
   return kOk;
@@ -70,7 +67,7 @@ int JackMidiInput::connect(const std::string& port) {
 void JackMidiInput::disconnect() {
   if (m_connectedTo.empty()) return;
   // Deactivating also drops the connection, and ends the server's calls into this client.
-  if (alive()) jack_deactivate(m_client);
+  if (alive()) jack_deactivate(m_client->get());
   m_connectedTo.clear();
   const std::lock_guard lock(m_deliveryMutex);
   jack_ringbuffer_reset(m_arrived);
@@ -81,9 +78,8 @@ bool JackMidiInput::connected() const {
          jack_port_connected_to(m_input, m_connectedTo.c_str()) != 0;
 }
 
-int JackMidiInput::process(jack_nframes_t frames, void* self) {
-  auto& input = *static_cast<JackMidiInput*>(self);
-  void* buffer = jack_port_get_buffer(input.m_input, frames);
+int JackMidiInput::process(jack_nframes_t frames) {
+  void* buffer = jack_port_get_buffer(m_input, frames);
   const jack_nframes_t count = jack_midi_get_event_count(buffer);
   if (count == 0) return 0;
   const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -93,11 +89,11 @@ int JackMidiInput::process(jack_nframes_t frames, void* self) {
     const Header header{static_cast<std::uint32_t>(event.size), now};
     // When the delivering thread falls this far behind, what does not fit is dropped
     // whole: a message cut short could be read as another.
-    if (jack_ringbuffer_write_space(input.m_arrived) < sizeof header + event.size) break;
-    jack_ringbuffer_write(input.m_arrived, reinterpret_cast<const char*>(&header), sizeof header);
-    jack_ringbuffer_write(input.m_arrived, reinterpret_cast<const char*>(event.buffer), event.size);
+    if (jack_ringbuffer_write_space(m_arrived) < sizeof header + event.size) break;
+    jack_ringbuffer_write(m_arrived, reinterpret_cast<const char*>(&header), sizeof header);
+    jack_ringbuffer_write(m_arrived, reinterpret_cast<const char*>(event.buffer), event.size);
   }
-  sem_post(&input.m_arrival);
+  sem_post(&m_arrival);
   return 0;
 }
 
@@ -122,18 +118,12 @@ void JackMidiInput::deliver() {
   }
 }
 
-void JackMidiInput::shutDown(void* self) {
-  auto& input = *static_cast<JackMidiInput*>(self);
-  input.m_gone.store(true);
-  input.m_changed();
+void JackMidiInput::serverGone() {
+  m_changed();
 }
 
-void JackMidiInput::portsChanged(jack_port_id_t, jack_port_id_t, int, void* self) {
-  static_cast<JackMidiInput*>(self)->m_changed();
-}
-
-void JackMidiInput::portRegistered(jack_port_id_t, int, void* self) {
-  static_cast<JackMidiInput*>(self)->m_changed();
+void JackMidiInput::portsChanged() {
+  m_changed();
 }
 
 }  // namespace tonalis::midi

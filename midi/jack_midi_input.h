@@ -19,9 +19,11 @@
 #include <thread>
 #include <vector>
 
+#include "midi/jack_clients.h"
+
 namespace tonalis::midi {
 
-class JackMidiInput {
+class JackMidiInput final : private JackCallbacks {
  public:
   // Called on a thread of this client with each MIDI message received, in order, and when it
   // reached the program.
@@ -31,12 +33,12 @@ class JackMidiInput {
   // Null when there is no server. `changed` is called from a JACK thread when the server
   // shuts down or when ports or connections change: it must only take note.
   static std::unique_ptr<JackMidiInput> open(std::function<void()> changed, Received received);
-  ~JackMidiInput();
+  ~JackMidiInput() override;
   JackMidiInput(const JackMidiInput&) = delete;
   JackMidiInput& operator=(const JackMidiInput&) = delete;
 
   // False once the server has gone; then nothing here reaches it any more.
-  bool alive() const { return !m_gone.load(); }
+  bool alive() const { return m_client->alive(); }
   // Full names of the other clients' MIDI output ports, in the server's port order.
   std::vector<std::string> outputPorts() const;
 
@@ -49,24 +51,23 @@ class JackMidiInput {
 
  private:
   JackMidiInput(std::function<void()> changed, Received received);
-  static int process(jack_nframes_t frames, void* self);
-  static void shutDown(void* self);
-  static void portsChanged(jack_port_id_t, jack_port_id_t, int, void* self);
-  static void portRegistered(jack_port_id_t, int, void* self);
+  int process(jack_nframes_t frames) override;
+  void serverGone() override;
+  void portsChanged() override;
   void deliver();
 
   std::function<void()> m_changed;
   Received m_received;
-  jack_client_t* m_client = nullptr;
   jack_port_t* m_input = nullptr;
   // Messages from the server's thread, which must not wait, to the delivering thread.
   jack_ringbuffer_t* m_arrived = nullptr;
   sem_t m_arrival{};
   std::mutex m_deliveryMutex;  // held while a message is delivered
   std::string m_connectedTo;
-  std::atomic<bool> m_gone{false};
   std::atomic<bool> m_stopping{false};
   std::thread m_delivery;
+  // Last: its callbacks use everything above.
+  std::unique_ptr<OwnJackClient> m_client;
 };
 
 }  // namespace tonalis::midi

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Tonalis needs to build, test and run.
+# Installs the Debian packages Tonalis needs to build, test and run; with --fuzz, also what
+# `make fuzz` needs (clang with libFuzzer and the sanitizers' runtime).
 # Safe to run again: it only installs what is missing.
 set -euo pipefail
 
@@ -15,6 +16,9 @@ packages=(
   xvfb xdotool pulseaudio pulseaudio-utils
   librsvg2-bin qt6-tools-dev qt6-l10n-tools appstream dpkg-dev file
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang-14 libclang-rt-14-dev llvm-14)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -31,8 +31,9 @@ QPixmap SplashSnapshot::load() const {
 
 QPixmap SplashSnapshot::loadFrom(const QString& file) const {
   // Missing, as the user's own picture is while the shipped one matches: a reader would look
-  // for the name with a dozen image suffixes added before giving up.
-  if (!QFileInfo::exists(file)) return {};
+  // for the name with a dozen image suffixes added before giving up. Anything but a regular
+  // file (a named pipe, a device) could keep the window's thread waiting for ever.
+  if (!QFileInfo(file).isFile()) return {};
   QImageReader reader(file, "png");
   // The tag sits before the pixels, so a picture of another key is not decoded.
   if (reader.text(kKeyTag) != m_key) return {};

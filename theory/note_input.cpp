@@ -58,23 +58,66 @@ std::optional<NoteName> parseName(std::string_view text) {
   return name;
 }
 
-// The note a token names, given the note before it for names without an octave.
+// The note a token names, given the note before it for names without an octave. An octave far
+// outside the MIDI notes (C2147483647) gives a note just outside them, not an int overflow.
 std::optional<int> noteOf(const NoteName& name, std::optional<int> previous) {
-  if (name.octave) return (*name.octave + 1) * 12 + name.pitchClassOffset;
+  if (name.octave) {
+    const long long note = (static_cast<long long>(*name.octave) + 1) * 12 + name.pitchClassOffset;
+    return static_cast<int>(std::clamp<long long>(note, -1, kHighestNote + 1));
+  }
   if (!previous) return (kDefaultOctave + 1) * 12 + name.pitchClassOffset;
   const int pitchClass = ((name.pitchClassOffset % 12) + 12) % 12;
   const int above = *previous + 1;
   return above + (((pitchClass - above) % 12) + 12) % 12;
 }
 
-std::string quoted(std::string_view token) {
-  std::string text(1, '"');
-  text += token;
-  text += '"';
-  return text;
+// At most this many bytes of a bad token are echoed; a note is a few characters.
+constexpr std::size_t kEchoedBytes = 32;
+
+// Whether `text` starts with a UTF-8 sequence of a character that is not a control character,
+// and how long the sequence is.
+std::size_t printableCharacterLength(std::string_view text) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  if (byte(0) >= 0x20 && byte(0) < 0x7F) return 1;
+  const std::size_t length = byte(0) >= 0xF0 && byte(0) < 0xF5   ? 4
+                             : byte(0) >= 0xE0 && byte(0) < 0xF0 ? 3
+                             : byte(0) >= 0xC2 && byte(0) < 0xE0 ? 2
+                                                                 : 0;
+  if (length == 0 || text.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+  }
+  // U+0080..U+009F are control characters too; overlong and surrogate forms are not text.
+  if (length == 2 && byte(0) == 0xC2 && byte(1) < 0xA0) return 0;
+  if (length == 3 && byte(0) == 0xE0 && byte(1) < 0xA0) return 0;
+  if (length == 3 && byte(0) == 0xED && byte(1) >= 0xA0) return 0;
+  if (length == 4 && byte(0) == 0xF0 && byte(1) < 0x90) return 0;
+  if (length == 4 && byte(0) == 0xF4 && byte(1) >= 0x90) return 0;
+  return length;
 }
 
 }  // namespace
+
+std::string echoedToken(std::string_view token) {
+  std::string text(1, '"');
+  std::size_t at = 0;
+  while (at < token.size() && at < kEchoedBytes) {
+    const std::size_t length = printableCharacterLength(token.substr(at));
+    if (length > 0) {
+      text += token.substr(at, length);
+      at += length;
+    } else {
+      constexpr std::string_view kHex = "0123456789abcdef";
+      const auto byte = static_cast<unsigned char>(token[at++]);
+      text += "\\x";
+      text += kHex[byte >> 4];
+      text += kHex[byte & 0xF];
+    }
+  }
+  if (at < token.size()) text += "...";
+  text += '"';
+  return text;
+}
 
 ParsedChord parseChord(std::string_view text) {
   ParsedChord chord;
@@ -91,14 +134,15 @@ ParsedChord parseChord(std::string_view text) {
     if (!note) {
       const std::optional<NoteName> name = parseName(token);
       if (!name) {
-        chord.error = "unknown note " + quoted(token) + " (write C4, Eb4, F#3 or a number 0..127)";
+        chord.error =
+            "unknown note " + echoedToken(token) + " (write C4, Eb4, F#3 or a number 0..127)";
         return chord;
       }
       note = noteOf(*name, previous);
       spelling = name->fifths;
     }
     if (*note < 0 || *note > kHighestNote) {
-      chord.error = "note " + quoted(token) + " is outside the MIDI notes 0..127";
+      chord.error = "note " + echoedToken(token) + " is outside the MIDI notes 0..127";
       return chord;
     }
     chord.pitches.push_back(*note);

@@ -22,4 +22,8 @@ struct ParsedChord {
 // One chord: notes separated by blanks, tabs or commas.
 ParsedChord parseChord(std::string_view text);
 
+// `token` quoted as a message echoes it: its first few characters, every byte that is not
+// printable text written as \xNN so that a terminal shows it as it is.
+std::string echoedToken(std::string_view token);
+
 }  // namespace tonalis::theory

@@ -62,3 +62,35 @@ expect("batch exit code" "${code}" "2")
 if(NOT err MATCHES "line 3: unknown note \"X4\"")
   message(FATAL_ERROR "batch: no message for line 3, got [${err}]")
 endif()
+
+# An octave far beyond the MIDI notes is refused, not wrapped round.
+foreach(huge "C2147483647;E4" "C-2147483648;E4")
+  run_tool("" ${huge})
+  expect("huge octave ${huge}" "${code}:${out}" "2:")
+endforeach()
+
+# A bad token is echoed shortened, its escape character written out.
+string(ASCII 27 escape)
+string(REPEAT "x" 5000 long)
+run_tool("" C4 "${escape}[31m${long}")
+expect("bad token exit code" "${code}" "2")
+string(LENGTH "${err}" echoed)
+if(err MATCHES "${escape}" OR NOT err MATCHES [[\\x1b\[31m]] OR echoed GREATER 200)
+  message(FATAL_ERROR "bad token echoed as [${err}]")
+endif()
+
+# "--" ends the options; what follows is notes.
+run_tool("" --plain -- C4 Eb4 G4)
+expect("after --" "${code}:${out}" "0:Cm\n")
+
+# An answer that cannot be written is a failure, in a batch too.
+execute_process(COMMAND ${TOOL} C4 E4 G4 OUTPUT_FILE /dev/full RESULT_VARIABLE code ERROR_VARIABLE err)
+if(code EQUAL 0 OR err STREQUAL "")
+  message(FATAL_ERROR "writing to a full disk: exit code ${code}, [${err}]")
+endif()
+file(WRITE ${WORK_DIR}/good_batch.txt "C E G\nD F A\n")
+execute_process(COMMAND ${TOOL} INPUT_FILE ${WORK_DIR}/good_batch.txt OUTPUT_FILE /dev/full
+  RESULT_VARIABLE code)
+if(code EQUAL 0)
+  message(FATAL_ERROR "writing a batch to a full disk: exit code 0")
+endif()

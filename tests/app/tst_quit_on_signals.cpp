@@ -3,7 +3,10 @@
 // SIGTERM or SIGHUP arrives. The port must receive the note-off and the program must end with
 // status 0, as when its window is closed. A signal during the splash ends it cleanly too.
 #include <signal.h>
+#include <sys/stat.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -74,10 +77,15 @@ class PrivateXServer {
 
 // The program on `display`, with the JACK server this process made its default. What it keeps
 // between starts (the splash's picture) goes to a folder of its own, not the user's cache.
-void startProgram(QProcess& program, const QString& display) {
+// `cacheFolder` and `settingsFolder`, when given, stand for the user's cache and settings folders.
+void startProgram(QProcess& program, const QString& display, const QString& cacheFolder = {},
+                  const QString& settingsFolder = {}) {
   static const QTemporaryDir cache;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
+  environment.insert(QStringLiteral("XDG_CACHE_HOME"),
+                     cacheFolder.isEmpty() ? cache.path() : cacheFolder);
+  if (!settingsFolder.isEmpty())
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settingsFolder);
   environment.insert(QStringLiteral("DISPLAY"), display);
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   program.setProcessEnvironment(environment);
@@ -144,18 +152,26 @@ class TstQuitOnSignals : public QObject {
     QStringList walk{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50")};
     for (int step = 0; step <= entry; ++step) walk << QStringLiteral("Down");
     walk << QStringLiteral("Return");
-    QTest::qWait(300);  // the menu opens on the event loop's next turn
+    // The menu opens on the event loop's next turn, as a window of its own beside the main one.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+          const std::optional<QString> shown =
+              m_x.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                           QStringLiteral("--pid"), QString::number(program.processId())});
+          return shown && shown->count('\n') >= 1;
+        }(),
+        kStartTimeoutMs);
     QVERIFY(m_x.xdotool(walk));
-    QVERIFY2(recorder.waitForConnections(1, 5s), "the program did not open the test's port");
+    QVERIFY2(recorder.waitForConnections(1, 30s), "the program did not open the test's port");
 
     QVERIFY(m_x.xdotool({QStringLiteral("keydown"), QStringLiteral("z")}));
-    QCOMPARE(recorder.waitForMessages(1, 5s), std::vector<Message>{kNoteOnOfZ});
+    QCOMPARE(recorder.waitForMessages(1, 30s), std::vector<Message>{kNoteOnOfZ});
 
     QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signal), 0);
     QVERIFY2(program.waitForFinished(kQuitTimeoutMs), "the program did not end on the signal");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
-    QCOMPARE(recorder.waitForMessages(2, 5s), (std::vector<Message>{kNoteOnOfZ, kNoteOffOfZ}));
+    QCOMPARE(recorder.waitForMessages(2, 30s), (std::vector<Message>{kNoteOnOfZ, kNoteOffOfZ}));
     m_x.xdotool({QStringLiteral("keyup"), QStringLiteral("z")});
     server.stop();
   }
@@ -178,6 +194,41 @@ class TstQuitOnSignals : public QObject {
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     server.stop();
+  }
+
+  // A named pipe where the program keeps its splash's picture is passed over; one in place of
+  // its settings file holds the window's thread up when it reads the remembered input, and
+  // the signal still ends the program, as it ends a program that does not catch it.
+  void signalEndsTheProgramWhateverItWaitsFor_data() {
+    QTest::addColumn<QString>("pipe");
+    QTest::addColumn<bool>("stuck");
+    QTest::newRow("splash picture") << QStringLiteral("cache/Tonalis/splash.png") << false;
+    QTest::newRow("settings file") << QStringLiteral("config/Tonalis/Tonalis.conf") << true;
+  }
+  void signalEndsTheProgramWhateverItWaitsFor() {
+    QFETCH(QString, pipe);
+    QFETCH(bool, stuck);
+    const QTemporaryDir home;
+    const QString pipeFile = home.filePath(pipe);
+    QVERIFY(QDir().mkpath(QFileInfo(pipeFile).absolutePath()));
+    QCOMPARE(mkfifo(QFile::encodeName(pipeFile).constData(), 0600), 0);
+    QProcess program;
+    startProgram(program, m_x.display(), home.filePath(QStringLiteral("cache")),
+                 home.filePath(QStringLiteral("config")));
+    QVERIFY(program.waitForStarted(kStartTimeoutMs));
+    const std::optional<QString> splash = m_x.xdotool(
+        {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+         QStringLiteral("--pid"), QString::number(program.processId())},
+        kStartTimeoutMs);
+    QVERIFY2(splash, "the splash window did not appear");
+    QCOMPARE(::kill(static_cast<pid_t>(program.processId()), SIGTERM), 0);
+    QVERIFY2(program.waitForFinished(kQuitTimeoutMs), "the program did not end on the signal");
+    if (stuck) {
+      QCOMPARE(program.exitStatus(), QProcess::CrashExit);
+    } else {
+      QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+      QCOMPARE(program.exitCode(), 0);
+    }
   }
 
  private:

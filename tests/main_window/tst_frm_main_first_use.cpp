@@ -4,11 +4,12 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTextDocument>
 #include <QWindow>
 
 #include "main_window/dial/dial.h"
-#include "theory/chord_patterns.h"
 #include "support/window_harness.h"
+#include "theory/chord_patterns.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;
@@ -144,12 +145,29 @@ class TstFrmMainFirstUse : public QObject {
   }
 
   // Device names are shown as the system gives them; a very long one is elided in the middle
-  // with the whole name in its tooltip.
+  // with the whole name in its tooltip. Tooltips show names that look like markup literally,
+  // as a tooltip reads its text: rich text when it might be, else plain.
   void deviceNamesShownLiterally() {
     const QString longName =
         QStringLiteral("Client ") + QString(180, u'x') + QStringLiteral(":port end");
-    WindowHarness h({"R&B &&& &", "&Mnemonic", "tab\there", longName.toStdString()});
+    const QStringList markup{QStringLiteral("Synth & <b>Bold</b> <img src=\"/tmp/x.png\">"),
+                             QStringLiteral("a &lt; b"), QStringLiteral("<qt>Q</qt>"),
+                             QStringLiteral("R&B &&& &")};
+    WindowHarness h({"R&B &&& &", "&Mnemonic", "tab\there", longName.toStdString(),
+                     markup[0].toStdString(), markup[1].toStdString(), markup[2].toStdString()});
     h.start();
+    for (int entry = 5; entry <= 7; ++entry) {
+      const QString toolTip = h.device(entry)->toolTip();
+      QTextDocument shown;
+      if (Qt::mightBeRichText(toolTip)) {
+        shown.setHtml(toolTip);
+      } else {
+        shown.setPlainText(toolTip);
+      }
+      QCOMPARE(shown.toPlainText(), markup[entry - 5]);
+      QCOMPARE(h.device(entry)->iconText(), markup[entry - 5]);
+    }
+    QCOMPARE(h.device(1)->toolTip(), markup[3]);
     const QStringList shown{"R&B &&& &", "&Mnemonic", "tab here"};
     for (int entry = 1; entry <= 3; ++entry) {
       QAction* action = h.device(entry);

@@ -83,7 +83,7 @@ class TstFrmMainInput : public QObject {
 
     t.input.play(note(Kind::kPedalDown, 0));
     for (const int n : {48, 64, 67}) t.input.play(note(Kind::kNoteOff, n, 0));
-    QTest::qWait(50);
+    WindowHarness::settle();
     QCOMPARE(t.held(), (std::set<int>{1, 5, 8}));
     QVERIFY(t.h.selectedKeys().empty());
     t.input.play(note(Kind::kPedalUp, 0));

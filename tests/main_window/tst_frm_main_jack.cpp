@@ -32,7 +32,7 @@ class TstFrmMainJack : public QObject {
     port->trigger();
     QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
     QVERIFY(port->isChecked());
-    QVERIFY(recorder.waitForConnections(1, 5s));
+    QVERIFY(recorder.waitForConnections(1, 30s));
 
     // Key 1 sounds and is selected; "Show Chords" then marks C major on the first picture.
     QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("lblKey(1)")), Qt::LeftButton);
@@ -45,7 +45,7 @@ class TstFrmMainJack : public QObject {
         {0x90, 0x3C, 0x7F}, {0x80, 0x3C, 0x00}, {0x91, 0x3C, 0x7F}, {0x92, 0x40, 0x7F},
         {0x93, 0x43, 0x7F}, {0x81, 0x3C, 0x00}, {0x82, 0x40, 0x00}, {0x83, 0x43, 0x00},
     };
-    const std::vector<Message> received = recorder.waitForMessages(expected.size(), 5s);
+    const std::vector<Message> received = recorder.waitForMessages(expected.size(), 30s);
     if (received != expected) qWarning("jackd said:\n%s", jack.server.serverOutput().c_str());
     QCOMPARE(received, expected);
     window.close();
@@ -67,7 +67,7 @@ class TstFrmMainJack : public QObject {
     frmMain& window = *jack.window;
     window.useMidiInput(*input, {});
     port->trigger();
-    QVERIFY(jack.recorder->waitForConnections(1, 5s));
+    QVERIFY(jack.recorder->waitForConnections(1, 30s));
 
     auto* inputMenu = window.findChild<QMenu*>(QStringLiteral("mnuInput"));
     QVERIFY(inputMenu != nullptr);
@@ -81,9 +81,9 @@ class TstFrmMainJack : public QObject {
           }
           return entry != nullptr;
         }(),
-        5000);
+        30000);
     entry->trigger();
-    QVERIFY(keyboard.waitForConnections(1, 5s));
+    QVERIFY(keyboard.waitForConnections(1, 30s));
     QVERIFY2(jack.messages.texts().isEmpty(), qPrintable(jack.messages.texts().join('\n')));
 
     // C E G on channel 3; the second and third by running status.
@@ -91,19 +91,19 @@ class TstFrmMainJack : public QObject {
     keyboard.send({0x40, 0x50});
     keyboard.send({0x43, 0x46});
     const auto* keys = window.findChild<KeyboardWidget*>();
-    QTRY_COMPARE_WITH_TIMEOUT(keys->heldKeys(), (std::set<int>{1, 5, 8}), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(keys->heldKeys(), (std::set<int>{1, 5, 8}), 30000);
     const auto* reading = window.findChild<QLabel*>(QStringLiteral("lblChordReading"));
     QVERIFY2(reading->text().startsWith(QStringLiteral("C")), qPrintable(reading->text()));
     const std::vector<Message> on{{0x90, 0x30, 0x64}, {0x90, 0x40, 0x50}, {0x90, 0x43, 0x46}};
-    QCOMPARE(jack.recorder->waitForMessages(on.size(), 5s), on);
+    QCOMPARE(jack.recorder->waitForMessages(on.size(), 30s), on);
 
     keyboard.send({0x82, 0x30, 0x00});
     keyboard.send({0x92, 0x40, 0x00});
     keyboard.send({0x82, 0x43, 0x00});
     const auto* marker = window.findChild<QWidget*>(QStringLiteral("shpKeyPress(8)"));
-    QTRY_VERIFY_WITH_TIMEOUT(!marker->isHidden(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!marker->isHidden(), 30000);
     QVERIFY(keys->heldKeys().empty());
-    QCOMPARE(jack.recorder->waitForMessages(6, 5s).size(), 6u);
+    QCOMPARE(jack.recorder->waitForMessages(6, 30s).size(), 6u);
 
     window.close();
     jack.stop();

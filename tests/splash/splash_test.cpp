@@ -55,6 +55,7 @@ class SplashTest : public QObject {
   void showsTheStoredPictureFirstThenBuildsItsControls();
   void renewsAStoredPictureThatNoLongerMatches();
   void aFirstStartShowsThePictureMadeWithTheProgram();
+  void aStoredPictureThatIsNoRegularFileIsPassedOver();
 };
 
 void SplashTest::fixedGeometry_data() {
@@ -267,6 +268,28 @@ void SplashTest::aFirstStartShowsThePictureMadeWithTheProgram() {
   QVERIFY(snapshot.save(own));
   QCOMPARE(pixelsOf(snapshot.load()), pixelsOf(own));
   QCOMPARE(fileNumber(shipped), shippedFile);
+}
+
+// A named pipe in the picture's place would keep the window's thread waiting for a writer for
+// ever; a folder is no picture either. The shipped picture shows instead, and saving replaces
+// the pipe.
+void SplashTest::aStoredPictureThatIsNoRegularFileIsPassedOver() {
+  const QString shipped = QStringLiteral(TONALIS_BUILT_SPLASH_PICTURE);
+  const QTemporaryDir directory;
+  const QString pipe = directory.filePath(QStringLiteral("splash.png"));
+  QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  const SplashSnapshot fromPipe(pipe, tonalis::splashSnapshotKey(), shipped);
+  const SplashSnapshot fromFolder(directory.path(), tonalis::splashSnapshotKey());
+  const SplashSnapshot onlyShipped(directory.filePath(QStringLiteral("none.png")),
+                                   tonalis::splashSnapshotKey(), shipped);
+
+  QCOMPARE(pixelsOf(fromPipe.load()), pixelsOf(onlyShipped.load()));
+  QVERIFY(!onlyShipped.load().isNull());
+  QVERIFY(fromFolder.load().isNull());
+  QPixmap own(492, 283);
+  own.fill(Qt::blue);
+  QVERIFY(fromPipe.save(own));
+  QCOMPARE(pixelsOf(fromPipe.load()), pixelsOf(own));
 }
 
 QTEST_MAIN(SplashTest)

@@ -1,8 +1,8 @@
 #include "support/jack_server.h"
 
-#include <RtMidi.h>
 #include <fcntl.h>
 #include <jack/jack.h>
+#include <jack/midiport.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -12,9 +12,12 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <deque>
 #include <fstream>
 #include <sstream>
 #include <thread>
+
+#include "midi/sound_servers.h"
 
 namespace tonalis::test {
 namespace {
@@ -28,8 +31,6 @@ constexpr const char* kMidiSink = TONALIS_JACK_MIDI_SINK;
 constexpr auto kStartTimeout = 15s;
 constexpr auto kStopTimeout = 5s;
 constexpr auto kPollInterval = 20ms;
-
-void ignoreJackMessage(const char*) {}
 
 // Test servers take their names from a few of their own, which no user's server has. They run
 // one at a time (see waitForTurn), and a server that ends with clients still attached leaves its
@@ -123,10 +124,9 @@ JackServer::~JackServer() {
 
 std::optional<std::string> JackServer::start() {
   if (m_pid > 0) return std::nullopt;
-  // The clients of this process would otherwise print each failed connection attempt.
-  jack_set_error_function(&ignoreJackMessage);
-  jack_set_info_function(&ignoreJackMessage);
-  setenv("JACK_NO_START_SERVER", "1", 1);
+  // The clients of this process would otherwise print each failed connection attempt. The
+  // program's own silencing: it also hears libjack free clients whose server went.
+  midi::quietSoundServers();
 
   if (m_turnLock < 0) m_turnLock = waitForTurn();
   std::optional<std::string> failure;
@@ -189,79 +189,103 @@ std::string JackServer::serverOutput() const {
   return text.str();
 }
 
-JackPortWatch::JackPortWatch(const std::string& clientName, const std::string& portName)
-    : m_portName(clientName + ":" + portName),
-      m_monitor(jack_client_open((clientName + "-monitor").c_str(), JackNoStartServer, nullptr),
-                &jack_client_close) {
-  if (!m_monitor) m_error = "no JACK server to connect to";
+struct JackTestClient::Shared {
+  explicit Shared(Direction ofPort) : direction(ofPort) {}
+
+  const Direction direction;
+  jack_port_t* port = nullptr;
+  std::atomic<bool> gone{false};
+  std::mutex mutex;
+  std::condition_variable arrived;
+  std::vector<Message> received;
+  std::deque<Message> unsent;
+
+  static int process(jack_nframes_t frames, void* self) {
+    auto& shared = *static_cast<Shared*>(self);
+    void* buffer = jack_port_get_buffer(shared.port, frames);
+    const std::lock_guard lock(shared.mutex);
+    if (shared.direction == Direction::kInput) {
+      const jack_nframes_t count = jack_midi_get_event_count(buffer);
+      for (jack_nframes_t i = 0; i < count; ++i) {
+        jack_midi_event_t event{};
+        if (jack_midi_event_get(&event, buffer, i) == 0)
+          shared.received.emplace_back(event.buffer, event.buffer + event.size);
+      }
+      if (count > 0) shared.arrived.notify_all();
+    } else {
+      jack_midi_clear_buffer(buffer);
+      // What does not fit in this cycle's buffer goes in the next, in order.
+      while (!shared.unsent.empty() &&
+             jack_midi_event_write(buffer, 0, shared.unsent.front().data(),
+                                   shared.unsent.front().size()) == 0) {
+        shared.unsent.pop_front();
+      }
+    }
+    return 0;
+  }
+
+  static void shutDown(void* self) { static_cast<Shared*>(self)->gone = true; }
+};
+
+JackTestClient::JackTestClient(const std::string& clientName, Direction direction) {
+  jack_status_t status{};
+  m_client = jack_client_open(clientName.c_str(), JackNoStartServer, &status);
+  if (m_client == nullptr) {
+    m_error = "no JACK server took the client " + clientName;
+    return;
+  }
+  const bool input = direction == Direction::kInput;
+  const char* port = input ? kInputPortName : kOutputPortName;
+  // The server names a client that comes second under a taken name "<name>-01".
+  m_portName = jack_get_client_name(m_client) + std::string(":") + port;
+  m_shared = new Shared(direction);
+  m_shared->port = jack_port_register(m_client, port, JACK_DEFAULT_MIDI_TYPE,
+                                      input ? JackPortIsInput : JackPortIsOutput, 0);
+  jack_set_process_callback(m_client, &Shared::process, m_shared);
+  jack_on_shutdown(m_client, &Shared::shutDown, m_shared);
+  if (m_shared->port == nullptr || jack_activate(m_client) != 0) {
+    m_error = "the JACK server refused the port " + m_portName;
+  }
 }
 
-bool JackPortWatch::waitForConnections(int count, std::chrono::milliseconds timeout) const {
-  if (!m_monitor) return false;
+JackTestClient::~JackTestClient() {
+  if (m_client == nullptr) return;
+  if (m_shared->gone) {
+    // Kept where it can be reached, so that it is not taken for a leak, and never destroyed:
+    // the client's threads may outlive the process's static objects.
+    static auto* const abandoned = new std::vector<std::unique_ptr<Shared>>;
+    abandoned->emplace_back(m_shared);
+    return;
+  }
+  jack_deactivate(m_client);
+  if (m_shared->port != nullptr) jack_port_unregister(m_client, m_shared->port);
+  jack_client_close(m_client);
+  delete m_shared;
+}
+
+bool JackTestClient::waitForConnections(int count, std::chrono::milliseconds timeout) const {
+  if (m_error) return false;
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < deadline) {
-    const jack_port_t* found = jack_port_by_name(m_monitor.get(), m_portName.c_str());
-    if (found != nullptr && jack_port_connected(found) == count) return true;
+  while (!m_shared->gone) {
+    if (jack_port_connected(m_shared->port) == count) return true;
+    if (std::chrono::steady_clock::now() >= deadline) break;
     std::this_thread::sleep_for(kPollInterval);
   }
   return false;
 }
 
-JackMidiRecorder::JackMidiRecorder(const std::string& clientName)
-    : m_watch(clientName, kInputPortName), m_error(m_watch.error()) {
-  if (m_error) return;
-  try {
-    m_input = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, clientName);
-    m_input->setCallback(&JackMidiRecorder::receive, this);
-    m_input->openVirtualPort(kInputPortName);
-  } catch (const RtMidiError& error) {
-    m_error = error.getMessage();
-    m_input.reset();
-  }
-}
-
-JackMidiRecorder::~JackMidiRecorder() = default;
-
-bool JackMidiRecorder::waitForConnections(int count, std::chrono::milliseconds timeout) {
-  return m_watch.waitForConnections(count, timeout);
-}
-
-std::vector<JackMidiRecorder::Message> JackMidiRecorder::waitForMessages(
+std::vector<JackTestClient::Message> JackTestClient::waitForMessages(
     std::size_t count, std::chrono::milliseconds timeout) {
-  std::unique_lock lock(m_mutex);
-  m_arrived.wait_for(lock, timeout, [&] { return m_messages.size() >= count; });
-  return m_messages;
+  if (m_shared == nullptr) return {};
+  std::unique_lock lock(m_shared->mutex);
+  m_shared->arrived.wait_for(lock, timeout, [&] { return m_shared->received.size() >= count; });
+  return m_shared->received;
 }
 
-void JackMidiRecorder::receive(double, std::vector<unsigned char>* message, void* self) {
-  auto& recorder = *static_cast<JackMidiRecorder*>(self);
-  {
-    const std::lock_guard lock(recorder.m_mutex);
-    recorder.m_messages.emplace_back(message->begin(), message->end());
-  }
-  recorder.m_arrived.notify_all();
-}
-
-JackMidiSender::JackMidiSender(const std::string& clientName)
-    : m_watch(clientName, kOutputPortName), m_error(m_watch.error()) {
-  if (m_error) return;
-  try {
-    m_output = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, clientName);
-    m_output->openVirtualPort(kOutputPortName);
-  } catch (const RtMidiError& error) {
-    m_error = error.getMessage();
-    m_output.reset();
-  }
-}
-
-JackMidiSender::~JackMidiSender() = default;
-
-bool JackMidiSender::waitForConnections(int count, std::chrono::milliseconds timeout) {
-  return m_watch.waitForConnections(count, timeout);
-}
-
-void JackMidiSender::send(const Message& bytes) {
-  if (m_output) m_output->sendMessage(bytes.data(), bytes.size());
+void JackTestClient::send(const Message& bytes) {
+  if (m_shared == nullptr) return;
+  const std::lock_guard lock(m_shared->mutex);
+  m_shared->unsent.push_back(bytes);
 }
 
 JackMidiSinkProcess::JackMidiSinkProcess(std::string clientName)

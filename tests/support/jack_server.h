@@ -14,8 +14,6 @@
 #include <string>
 #include <vector>
 
-class RtMidiIn;
-class RtMidiOut;
 struct _jack_client;
 
 namespace tonalis::test {
@@ -55,83 +53,89 @@ class JackServer {
   int m_turnLock = -1;
 };
 
-// What a test's own JACK MIDI port keeps beside the port: its full name and a plain JACK client
-// that watches its connections.
-class JackPortWatch {
+// A plain JACK client of a test with one MIDI port, "<client>:<port>", active while the
+// object lives. The server's threads reach what they use through a block that is freed only
+// with a client closed here: a client whose server went is left to libjack, which closes it
+// when the process next opens one, and its threads may still be winding down until then.
+class JackTestClient {
  public:
-  JackPortWatch(const std::string& clientName, const std::string& portName);
+  using Message = std::vector<std::uint8_t>;
+  enum class Direction { kInput, kOutput };
 
-  // Whether the watching client reached the default JACK server; when not, says why.
+  // Registers the port on the default JACK server; check error() afterwards.
+  JackTestClient(const std::string& clientName, Direction direction);
+  // Deactivates the client before it lets go of its port and closes, while its server runs.
+  ~JackTestClient();
+  JackTestClient(const JackTestClient&) = delete;
+  JackTestClient& operator=(const JackTestClient&) = delete;
+
   const std::optional<std::string>& error() const { return m_error; }
   // Full JACK name of the port, as port lists show it.
   const std::string& portName() const { return m_portName; }
   // Whether `count` ports are connected to the port, waiting up to `timeout`.
   bool waitForConnections(int count, std::chrono::milliseconds timeout) const;
+  // For an input port: the messages received so far, once there are at least `count` or
+  // `timeout` has passed.
+  std::vector<Message> waitForMessages(std::size_t count, std::chrono::milliseconds timeout);
+  // For an output port: sends `bytes` as one JACK MIDI event in a coming cycle, in order.
+  void send(const Message& bytes);
+
+  struct Shared;
 
  private:
   std::string m_portName;
-  std::unique_ptr<_jack_client, int (*)(_jack_client*)> m_monitor;
   std::optional<std::string> m_error;
+  _jack_client* m_client = nullptr;
+  Shared* m_shared = nullptr;
 };
 
 // A JACK MIDI input port, "<client>:MIDI in", keeping every message it receives.
 class JackMidiRecorder {
  public:
-  using Message = std::vector<std::uint8_t>;
+  using Message = JackTestClient::Message;
 
-  // Registers the port on the default JACK server; check error() afterwards.
-  explicit JackMidiRecorder(const std::string& clientName);
-  ~JackMidiRecorder();
-  JackMidiRecorder(const JackMidiRecorder&) = delete;
-  JackMidiRecorder& operator=(const JackMidiRecorder&) = delete;
+  explicit JackMidiRecorder(const std::string& clientName)
+      : m_client(clientName, JackTestClient::Direction::kInput) {}
 
-  const std::optional<std::string>& error() const { return m_error; }
-  // Full JACK name of the port, as output port lists show it.
-  const std::string& portName() const { return m_watch.portName(); }
+  const std::optional<std::string>& error() const { return m_client.error(); }
+  const std::string& portName() const { return m_client.portName(); }
 
   // Whether `count` output ports are connected to this one, waiting up to `timeout`.
   // A sender's messages are lost until the JACK server has put its connection into the
   // processing graph, which it does at the start of a cycle some time after the sender
   // connects: wait for 1 before sending right after opening the port (and for 0 after
   // closing it, before opening it again).
-  bool waitForConnections(int count, std::chrono::milliseconds timeout);
-
+  bool waitForConnections(int count, std::chrono::milliseconds timeout) {
+    return m_client.waitForConnections(count, timeout);
+  }
   // The messages received so far, once there are at least `count` or `timeout` has passed.
-  std::vector<Message> waitForMessages(std::size_t count, std::chrono::milliseconds timeout);
+  std::vector<Message> waitForMessages(std::size_t count, std::chrono::milliseconds timeout) {
+    return m_client.waitForMessages(count, timeout);
+  }
 
  private:
-  static void receive(double, std::vector<unsigned char>* message, void* self);
-
-  std::unique_ptr<RtMidiIn> m_input;
-  JackPortWatch m_watch;
-  std::optional<std::string> m_error;
-  std::mutex m_mutex;
-  std::condition_variable m_arrived;
-  std::vector<Message> m_messages;
+  JackTestClient m_client;
 };
 
 // A JACK MIDI output port, "<client>:MIDI out", that plays what it is given.
 class JackMidiSender {
  public:
-  using Message = std::vector<std::uint8_t>;
+  using Message = JackTestClient::Message;
 
-  // Registers the port on the default JACK server; check error() afterwards.
-  explicit JackMidiSender(const std::string& clientName);
-  ~JackMidiSender();
-  JackMidiSender(const JackMidiSender&) = delete;
-  JackMidiSender& operator=(const JackMidiSender&) = delete;
+  explicit JackMidiSender(const std::string& clientName)
+      : m_client(clientName, JackTestClient::Direction::kOutput) {}
 
-  const std::optional<std::string>& error() const { return m_error; }
-  const std::string& portName() const { return m_watch.portName(); }
+  const std::optional<std::string>& error() const { return m_client.error(); }
+  const std::string& portName() const { return m_client.portName(); }
   // As JackMidiRecorder's: what is sent before the connection is in the graph is lost.
-  bool waitForConnections(int count, std::chrono::milliseconds timeout);
+  bool waitForConnections(int count, std::chrono::milliseconds timeout) {
+    return m_client.waitForConnections(count, timeout);
+  }
   // Sends `bytes` as one JACK MIDI event in the server's next cycle, whatever they are.
-  void send(const Message& bytes);
+  void send(const Message& bytes) { m_client.send(bytes); }
 
  private:
-  std::unique_ptr<RtMidiOut> m_output;
-  JackPortWatch m_watch;
-  std::optional<std::string> m_error;
+  JackTestClient m_client;
 };
 
 // A receiving client in a process of its own (tests/support/jack_midi_sink.cpp), for what

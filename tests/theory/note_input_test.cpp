@@ -34,6 +34,10 @@ TEST(NoteInput, RefusesWhatIsNotAChord) {
       {"60 128", "outside the MIDI notes"},
       {"-1 60", "outside the MIDI notes"},
       {"G#9 C4", "outside the MIDI notes"},
+      // Octaves that would overflow the note's arithmetic.
+      {"C2147483647 E4", "outside the MIDI notes"},
+      {"C-2147483648 E4", "outside the MIDI notes"},
+      {"B#2147483646 E4", "outside the MIDI notes"},
       {"C4", "at least two"},
       {"60 60", "at least two"},
       {"", "at least two"},
@@ -43,6 +47,26 @@ TEST(NoteInput, RefusesWhatIsNotAChord) {
     ASSERT_TRUE(chord.error) << text;
     EXPECT_NE(chord.error->find(message), std::string::npos) << text << ": " << *chord.error;
   }
+}
+
+// A bad token is echoed short, and so that a terminal shows it as it is: no escape sequence,
+// no control character, no broken UTF-8 passes through.
+TEST(NoteInput, EchoesABadTokenShortAndPrintable) {
+  const std::vector<std::pair<std::string, std::string>> kCases{
+      {"H4", "\"H4\""},
+      {"B♭x", "\"B♭x\""},
+      {"\x1b[31mX", "\"\\x1b[31mX\""},
+      {"a\tb\x7f", "\"a\\x09b\\x7f\""},
+      {"\xc2\x9b"
+       "2J",
+       "\"\\xc2\\x9b2J\""},  // U+009B, the one-character escape
+      {"\xff\xc3", "\"\\xff\\xc3\""},
+      {std::string(1000000, 'x'), "\"" + std::string(32, 'x') + "...\""},
+  };
+  for (const auto& [token, echoed] : kCases) EXPECT_EQ(echoedToken(token), echoed);
+  const ParsedChord chord = parseChord("C4 " + std::string(100000, 'y'));
+  ASSERT_TRUE(chord.error);
+  EXPECT_LT(chord.error->size(), 100u);
 }
 
 }  // namespace
