@@ -41,9 +41,10 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(tonalis::appIcon());
 
   tonalis::QtMessageBox messages;
-  tonalis::UserSettings settings;
   tonalis::LoadedPagePrinter printer(tonalis::printingModuleFolders());
-  // Declared before the window: it outlives the window that closes it.
+  // Declared before the window: they outlive the window that uses them. The settings file is
+  // first read once the splash shows, so that a file that cannot be read holds up no window.
+  std::unique_ptr<tonalis::UserSettings> settings;
   std::unique_ptr<tonalis::midi::SystemMidiOutput> output;
   std::unique_ptr<tonalis::midi::SystemMidiInput> input;
   std::unique_ptr<tonalis::frmMain> window;
@@ -66,9 +67,10 @@ int main(int argc, char* argv[]) {
   const auto buildWindow = [&] {
     if (window) return;
     startMidi();
+    settings = std::make_unique<tonalis::UserSettings>();
     window = std::make_unique<tonalis::frmMain>(*output, messages, printer);
     window->useMidiInput(*input, tonalis::rememberedInputChoice());
-    window->usePreferences(settings);
+    window->usePreferences(*settings);
     window->useChordChoice(tonalis::rememberedChordChoice());
     window->setSoundDetails([] { return QString::fromStdString(tonalis::midi::synthInUse()); });
     tonalis::placeMainWindow(*window);

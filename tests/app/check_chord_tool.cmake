@@ -81,7 +81,7 @@ endif()
 
 # "--" ends the options; what follows is notes.
 run_tool("" --plain -- C4 Eb4 G4)
-expect("after --" "${code}:${out}" "0:Cm\n")
+expect("after --" "${code}:${out}" "0:Cm\nEb6/C\n")
 
 # An answer that cannot be written is a failure, in a batch too.
 execute_process(COMMAND ${TOOL} C4 E4 G4 OUTPUT_FILE /dev/full RESULT_VARIABLE code ERROR_VARIABLE err)
