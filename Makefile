@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The front door: `make run` and `make test`.
 .PHONY: all deps build run test test-sanitize test-tsan fuzz bench screenshot package clean
 

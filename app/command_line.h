@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program's command line asks for before any window opens: --help and --version are
 // answered on standard output; an unknown option or an argument gets the usage on standard
 // error. Qt's own options (-platform, -style, -display, ...) are left to the application.

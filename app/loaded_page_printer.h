@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's page printer: the printing module, loaded at the first print rather than with
 // the program, so that Qt's printing is not loaded before the splash can be painted.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tonalis: the splash window names the program while the main window loads on the system's MIDI
 // output, then hands over to it.
 #include <malloc.h>

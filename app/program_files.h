@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program finds the files built with it: beside it in the build tree, in the folders
 // of its install once installed.
 #pragma once

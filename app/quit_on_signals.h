@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ends the program on SIGINT, SIGTERM and SIGHUP (Ctrl+C in its terminal, `kill`, the terminal
 // going away) the way closing its window does, instead of dying with notes still sounding.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window offscreen with the chart of C shown and saves it as a PNG file:
 //   QT_QPA_PLATFORM=offscreen tonalis-screenshot [--dark] docs/window.png [KEY...]
 // Key 1 and "Show Chords" are clicked through the window's own event handling, then each KEY

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soundfont the user chose for the built-in synthesizer: the TONALIS_SOUNDFONT environment
 // variable, then the "soundfont" entry of the per-user settings file, then the usual places.
 #pragma once

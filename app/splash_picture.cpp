@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the splash as a start would show it and keeps it as the picture that the program
 // shows first at a start with no picture of its own yet:
 //   QT_QPA_PLATFORM=offscreen tonalis-splash-picture OUT.png

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tonalis-chord: names chords from the command line.
 //   tonalis-chord C4 E4 G4 A4      one chord: its readings, best first, one per line
 //   tonalis-chord 60 64 67 69      the same chord as MIDI note numbers

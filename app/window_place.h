@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main window opens: where the user left it when that is still on a connected screen,
 // else centred on the screen it opens on, at the largest scale of its design up to 1 at which it
 // fits there with its frame. The place it had when the program ended is kept in the per-user

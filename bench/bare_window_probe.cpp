@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the splash: a bare Qt window with one line of text, started the way the
 // program starts, with the same start-up trace. scripts/desktop_bench.sh runs it beside the
 // program, so that the program's time to its first paint can be read against what Qt itself

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A note played on a MIDI keyboard, from the moment its note-on reaches the program's input
 // to the moment the thru hands its note-on to the output: through a private JACK server on
 // the dummy driver, the input's threads, its wake-up and a window-like thread taking events.

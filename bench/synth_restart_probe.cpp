@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a note-on takes when it has to start the built-in synthesizer's sound feed again
 // after a silence, against a note-on while the feed runs. Uses whatever sound server the
 // environment points at; scripts/desktop_bench.sh runs it against its private PulseAudio.

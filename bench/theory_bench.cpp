@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the music logic: recognition, identification and the chord reader over every
 // selection, a chart build.
 #include <benchmark/benchmark.h>

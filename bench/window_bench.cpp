@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of the main window on the offscreen platform: "Show Chords" with the repaint of the
 // chart it causes, a key press up to the short message reaching the output, and a full repaint
 // of the window with its design at a small and a large scale.

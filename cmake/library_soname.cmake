@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tonalis_library_soname(out library): the name `library` (a path to a shared library) gives
 # itself, by which the program loads it at run time, e.g. "libfluidsynth.so.3".
 function(tonalis_library_soname out library)

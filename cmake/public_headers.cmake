@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tonalis_public_headers(target folder): users of `target` include its headers as
 # "folder/name.h" and see no other folder of the tree. Each library gets an include root of its
 # own in the build tree, holding a link to its source folder; a file that includes a header of

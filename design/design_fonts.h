@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts both windows were designed with. Where a face is missing, fontconfig's
 // metric-compatible substitutes (the Liberation fonts) take its place.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit both windows were designed in: twips, 1/1440 inch. 15 twips make one
 // device-independent pixel, so Qt's high-DPI scaling takes care of sharp screens.
 #pragma once

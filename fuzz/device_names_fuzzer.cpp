@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Device names as a MIDI system gives them, any bytes at all: the menu entry shows every
 // character of a short name, none of them as a mnemonic or a tab, and the tooltip, read as a
 // tooltip reads it (rich text when it might be), shows the name literally.

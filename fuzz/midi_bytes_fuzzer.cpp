@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MIDI bytes as a port delivers them, in pieces of any size: the first bytes choose where the
 // stream is cut. Whatever the cuts, the parser must find the same notes as in one piece, and
 // every note it reports must be a MIDI note on a MIDI channel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notes as typed on the command line (names, octaves, accidentals, numbers, separators): a
 // chord is either refused with a short, printable message or made of two or more MIDI notes.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings file as anything may have left it: the program reads its soundfont
 // and input entries from it at start, whatever the file holds.
 #include <stdlib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shared library opened while the program runs instead of linked, for one whose many
 // dependencies would otherwise all be mapped and bound before the first window is painted.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speaks results the user did not move the focus to: what "Determine Root" found, the chart that
 // "Show Chords" drew, the chord the readout settles on. A screen reader speaks a notification
 // when it is shown, so the announcer is an unpainted widget that assistive technology sees as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord chart inside the chart box: its frame, the root label, the 30 captions and pictures
 // and the marker overlay in front of them. The pictures take the keyboard focus one at a time:
 // one tab stop leads into the chart, and the arrow keys move through its rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/chart_keyboard_image.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture of a 17-key keyboard (C up to the E of the next octave) shown by every chart place,
 // drawn in code: black on white, 24 bits per pixel.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The green markers of the chord chart, 17 per picture, drawn by one transparent overlay in front
 // of the chart pictures instead of 510 widgets. Each marker is addressed by its marker index
 // 10000 * column + 100 * row + chart key and keeps the place it was created at.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord readout in the white strip below the chart: what the selected keys can be named,
 // best reading first, kept up to date by the window's selection writer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer keyboard as a player of the on-screen keys: which keys are held, and which key
 // events are the platform repeating a held key rather than the user pressing and releasing it.
 //

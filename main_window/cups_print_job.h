@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing a finished file to the system's print service (CUPS), which says whether it took the
 // job. Printing through QPrinter never learns that a printer refused the job.
 #pragma once

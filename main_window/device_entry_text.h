@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a "Devices" entry shows a device name exactly as the system gives it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A filled circle that fills its widget: the selection marker shown on a key. It lets the mouse
 // through to the key beneath it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the keyboard, the chord chart, the result labels, the volume dial and the
 // "Devices" menu. The class only wires events to its handlers, which live in separate files:
 // construction (frm_main.cpp), load step, keyboard and selection, commands, devices, sounding.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Chord" menu: the key the readout reads in ("None", a guess from the notes played on the
 // MIDI keyboard, or one of the 24 keys) and the style it names chords in, kept for the next run.
 #include <QAction>

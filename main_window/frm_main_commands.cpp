@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands: Clear, "Show Chords" and "Determine Root". The music is decided in theory/;
 // these handlers apply the outcome to the window.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window, built from the layout tables. Elements of the control arrays
 // are stored at their element index.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Devices" menu: the devices the output lists, the one in use checked, and the output's
 // reports of what became of a choice. The output works on a thread of its own, so the window
 // asks and goes on answering; the answers come back here in the order they were asked for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Input" menu and a MIDI keyboard played into the window: the keys held are tinted on the
 // on-screen keyboard and read live, they sound through the output (the thru), and letting go
 // of everything leaves what was played as the selection. The input works on a thread of its

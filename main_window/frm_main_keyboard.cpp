@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard: mouse and computer keys sound the keys, clicks toggle the selection.
 #include <QKeyEvent>
 #include <QTimer>

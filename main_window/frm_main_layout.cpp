@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls outside the chart area: buttons, result frames, volume group, keyboard
 // and the "Devices" menu.
 #include <QActionGroup>

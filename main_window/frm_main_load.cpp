@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load step, run once before the window is first shown.
 #include "main_window/chart_markers.h"
 #include "main_window/dial/dial.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sounding keys and chart chords through the note player, the volume dial, and the guards that
 // keep a note from hanging.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print command: the chart area alone, on one landscape page of the default printer, or in
 // a PDF file when there is no printer to take it.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Help" menu, always last on the menu bar, and the keys every desktop program answers to:
 // F1 lists the keys, Ctrl+Q and Ctrl+W close the window (which ends the program, as closing it
 // does), Ctrl+P prints while "Print" is enabled. Esc closes the windows the menu opens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two-octave keyboard: the 24 keys lblKey(1..24) and their selection markers
 // shpKeyPress(1..24), at their designed places, in front of the white keys the black keys and in
 // front of both the markers. It forwards the mouse as press, release and click of a key index,

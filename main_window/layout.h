@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every control of the main window sits, in twips as designed (design/twips.h).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F10 opens the first menu from the keyboard, as on other desktops. The menu bar takes the focus
 // first: a screen reader then follows it from menu to menu instead of staying on the control
 // that had the focus. Leaving the menus (Escape on the menu bar, or an entry chosen) gives the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the window tells the user something: one modal box, no icon, titled "Tonalis".
 #pragma once
 

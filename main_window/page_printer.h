@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the window puts the chord chart on paper. Tests replace it with a recording fake.
 #pragma once
 

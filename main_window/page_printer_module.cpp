@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page printer as a loadable module: the program asks it for a printer at the first print.
 #include "main_window/page_printer_module.h"
 

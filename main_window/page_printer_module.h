@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the printing module offers the program, which loads it at the first print.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the PDF save proposes to put the chart, decided from plain facts about the user's folders
 // so that the rule can be checked without touching the real environment.
 #pragma once

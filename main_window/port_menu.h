@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the "Devices" and "Input" menus share: one checkable entry per port of a MIDI system,
 // found again by the port's name, and the words that follow a failure's code.
 #pragma once

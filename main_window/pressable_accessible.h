@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology sees of a key or a chart picture: a check box for a key (checked
 // while it is selected), a button for a picture, with a press action that plays it briefly.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that forwards the mouse as press, release and click of its element index: the keys of
 // the keyboard and the chart pictures. It also carries the sounding flag of its notes as a tag,
 // which the note player decides.

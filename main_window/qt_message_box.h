@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message box the user sees: modal, the text only, an OK button, no icon, titled "Tonalis".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page printer of the running program: the system's default printer, or a PDF file.
 #pragma once
 

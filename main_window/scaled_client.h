@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's client area. The whole design is drawn at one scale, the largest at which it fits
 // the area, and centred in it; the space around it is plain background. Every control placed
 // from the layout tables moves and grows with the scale, and so do the fonts and the frames'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A screen reader running while the window's controls were built, hidden behind the splash,
 // keeps them as it saw them then. Qt tells it that they are showing once the window shows, but
 // never that they became visible, so Orca finds the result labels, the readout and the chart

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which on-screen key a computer key plays. The letter rows play by the physical position of the
 // key, from the platform's scan code, so that the bottom row gives C to E on QWERTY, QWERTZ,
 // AZERTY and Dvorak keyboards alike. Where a platform gives no scan code, the key's character is

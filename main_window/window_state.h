@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's state record: the note names and the output device, shared by the window's
 // handlers. All zero or empty until the load step fills it. The marker places come from the
 // geometry functions of layout.h, and what sounds, how loud and from which note is the note

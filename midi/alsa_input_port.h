@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI input ports of the ALSA sequencer, through RtMidi.
 #pragma once
 

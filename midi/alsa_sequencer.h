@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the output and the input share on the ALSA sequencer, through RtMidi: turning RtMidi's
 // failures into result codes, and telling this process's own ports from the others.
 #pragma once

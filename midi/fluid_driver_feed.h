@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound feed of a FluidSynth audio driver: the audio system named by the settings'
 // "audio.driver" pulls the synthesizer's sound while the driver exists.
 #pragma once

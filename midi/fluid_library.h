@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FluidSynth's functions, taken from its shared library the first time the synthesizer is
 // made. The library is not linked into the program: it brings some sixty more (audio drivers,
 // sample codecs, instrument formats) that would all be mapped and bound before the first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FluidSynth's log, routed into the program's diagnostics: errors are reported, warnings
 // and chatter are dropped.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "MIDI Mapper": the built-in synthesizer playing through the first sound system that
 // starts here.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in General MIDI synthesizer: FluidSynth with a soundfont, without any audio
 // device. It plays channel messages and renders what it plays into a buffer on demand;
 // FluidSynthOutput feeds it to the sound card.

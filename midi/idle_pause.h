@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stops the sound feed once the synthesizer has been silent for a while and starts it again
 // on the next note-on, before the note reaches the synthesizer: the synthesizer renders
 // nothing while the feed is stopped, so the note's attack is the first thing it renders.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The events of a MidiInput on their way from the threads that make them to the window's
 // thread, with the wake-up call that tells the window they are there. Header only, so that
 // stand-in inputs of tests and tools can use it without the MIDI libraries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The work of the system's MIDI input, done in the order it was asked for on a thread of its
 // own, as the output's is: listing and opening ports can take long or hang behind another
 // program. The notes come on the threads of the port open and go straight to the events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What this program's JACK clients (the output's and the input's) share: opening and letting
 // go of a client, listing the MIDI ports of every other client and connecting to one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // This program's one JACK client: it lists the MIDI input ports of the JACK server and plays
 // into one of them through its own output port. Opening a JACK client costs tens of
 // milliseconds and can hang behind another client that is stuck, so it is opened once and

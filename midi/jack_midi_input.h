@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // This program's JACK client for listening: it lists the MIDI output ports of the other
 // clients and takes what one of them plays through its own input port. Like the output's
 // client it is opened once and kept while the server runs; choosing another port moves only

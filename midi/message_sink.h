@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every output backend offers once it is open: it takes decoded channel messages.
 // The window never sees this; it talks to MidiOutput.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI input service the window talks to: the input ports of the ALSA sequencer and the
 // JACK server, one of them open, and the notes played on it. Every call returns at once: the
 // service does the work on a thread of its own, in the order of the calls, and reports what

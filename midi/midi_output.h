@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI output service the window talks to: a list of devices, one open output, short
 // messages. Every call returns at once: the service does the work on a thread of its own, in
 // the order of the calls, and reports what the window must know as events. Failures are

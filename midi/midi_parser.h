@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a MIDI byte stream, as it comes from a port in pieces of any size, and keeps the
 // notes and the sustain pedal. Running status is followed; every other message, system
 // messages, clock and SysEx of any length included, is skipped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "midi/midi_thru.h"
 
 #include "midi/short_message.h"

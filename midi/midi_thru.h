@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays what comes from a MIDI input on a MIDI output: each note on channel 1 with its own
 // velocity, and the sustain pedal. It remembers what it started, so that everything can be
 // stopped before the input or the output changes: a note whose release goes elsewhere would

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a MIDI input delivers: notes starting and stopping, and the sustain pedal.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The work of the system's MIDI output, done in the order it was asked for on a thread of its
 // own: listing, opening and closing devices can take long or hang behind another program
 // (a stopped JACK client holds up the whole server), and none of that may hold up the caller.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a result code of the MIDI output means, in words for the user.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MIDI short messages: packing channel messages into the 32-bit value the window sends
 // (status in the low byte, then the first and second data byte) and decoding such a value
 // back into the bytes that go on the wire.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An output without devices that opens at once and plays nothing: for tools and benchmarks
 // that show or measure the window alone. Header only; it needs none of the MIDI libraries.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What carries the synthesizer's sound to the speakers. It can be stopped while nothing
 // sounds, so that neither this program nor the sound server wakes up for silence.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound servers' libraries, kept from printing to stderr and from ever starting a JACK
 // server.
 #pragma once

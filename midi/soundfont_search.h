@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the built-in synthesizer looks for a General MIDI soundfont.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notes an output has started and not yet stopped, so that closing it can stop them:
 // a note whose release goes to another output (or nowhere) would sound on forever.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the built-in synthesizer plays with, for the program to tell the user: FluidSynth's
 // version and the soundfont it loaded. Kept when the synthesizer starts sounding, on the
 // output's thread, and read on the window's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI input of a Linux desktop: the ALSA sequencer's and the JACK server's ports that
 // play into other programs.
 #pragma once

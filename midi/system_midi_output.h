@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI output of a Linux desktop: "MIDI Mapper" (kMidiMapper) is the built-in
 // synthesizer, devices 0..n-1 are the ALSA sequencer's and the JACK server's output ports.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A MIDI port of the system as the output's and the input's workers list it: the sound system
 // it belongs to and the name the menus show.
 #pragma once

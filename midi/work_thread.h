@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A thread of its own that does the work given to it one piece at a time, in order: for
 // what may take long or hang behind another program, which must not hold up the caller.
 #pragma once

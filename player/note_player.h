@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sounds the keyboard's keys and the chart's chords over a MIDI output and remembers what
 // sounds, so that every note started is stopped once and a second press of a sounding key or
 // chord sends nothing. It needs no window: whatever presses keys (the mouse, the computer

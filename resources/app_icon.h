@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon, a piano keyboard with a chord marked, at every size it carries.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmarks of a release build and prints the median of repeated runs.
 set -euo pipefail
 build=${1:-build/release}

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a desktop: a private X display (Xvfb), first with a private PulseAudio
 # server playing into a null sink, then with a private JACK server on the dummy driver.
 # Every server is started here under its own name and directory and stopped on exit, so the

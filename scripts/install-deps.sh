@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Tonalis needs to build, test and run; with --fuzz, also what
 # `make fuzz` needs (clang with libFuzzer and the sanitizers' runtime).
 # Safe to run again: it only installs what is missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a blind user hears: the real Orca screen reader, started before the program as such a
 # user starts it, drives the program from the keyboard only, and this prints what Orca spoke
 # (the "SPEECH OUTPUT" lines of its debug log) as a transcript.

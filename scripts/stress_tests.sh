@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the tests that use a JACK server N times (default 10) beside two busy loops, as on a
 # machine busy with other builds, and prints how many rounds passed and what failed:
 #   scripts/stress_tests.sh N [BUILD_DIR]

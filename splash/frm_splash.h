@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window: names the program and its version while the main window loads, then
 // hands over to it once.
 #pragma once

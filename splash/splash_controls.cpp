@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window's controls: the program's icon, name, maker, version and platform.
 #include <QFont>
 #include <QLabel>

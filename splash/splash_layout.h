@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the splash window's controls sit, in twips as designed (design/twips.h). Free of
 // widgets so a test can read the design.
 #pragma once

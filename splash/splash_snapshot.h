@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the splash looked like when it was last shown, kept between starts. Loading the four
 // font faces of its labels takes longer than everything else before its first paint, so the
 // next start shows this picture first and builds the labels right after it is on screen.

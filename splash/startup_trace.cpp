@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "splash/startup_trace.h"
 
 #include <time.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version line of the splash window, made from the program's version numbers.
 #pragma once
 

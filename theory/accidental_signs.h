@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program writes sharps and flats as "#" and "b" where its design fonts show them so; speech
 // needs the signs: a voice reads "#" as "hash" but "♯" as "sharp" and "♭" as "flat".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list of at most `Capacity` items that knows its own length, so that table rows of different
 // lengths can be written as plain braced lists inside a constexpr std::array.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Show Chords" as a pure function: which root the selection gives the chart.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord chart: thirty chord types on one root, their captions and the chart keys they mark.
 #pragma once
 

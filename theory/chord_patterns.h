@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord shapes that "Determine Root" recognises, in root position only.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order in which the chord reader lists the names of one set of notes, best first.
 //
 // Rules, first rule first:

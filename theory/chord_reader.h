@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord reader: every name the sounding notes can be given, best first.
 //
 // A reading is a root and a chord type whose notes are exactly the pitch classes played, with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord types the chord reader knows: notes above the root, symbol, aliases and long name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys a musician holds on a MIDI keyboard, shown on the two-octave keyboard: notes fold
 // by octaves into the keyboard's range, the sustain pedal keeps released notes held, and
 // letting go of everything turns what was played into the selection.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Determine Root" as a pure function: up to six attempts at naming the selected chord,
 // moving the highest key of the upper octave down between attempts to undo an inversion.
 #pragma once

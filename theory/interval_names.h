@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of the interval between two notes, as the chord reader gives for two keys.
 #pragma once
 

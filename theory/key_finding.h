@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A guess at the key of what was played recently, for a readout that follows the music: the
 // Krumhansl–Schmuckler key finding. The pitch classes played, weighed by how often they sound,
 // are compared with how strongly listeners hear each pitch class belong to each major and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key numbering of the two-octave keyboard and the computer-key mapping.
 // Key index 1..24: key 1 is the lowest C, 13 the C above it, 24 the top B.
 // Chart keys 1..17 are the same notes as key indexes 1..17.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spelled notes as places on the line of fifths: C is 0, G 1, F -1, F♯ 6, B♭ -2, E♯ 11. A place
 // holds the letter and the accidentals, so two names of one pitch (G♯, A♭) are two places 12 apart.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A major or minor key: its tonic as written, the notes it holds, how it spells the others.
 #pragma once
 

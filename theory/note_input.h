@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notes typed as text, for the command-line reader: MIDI note numbers ("60") or note names with
 // an octave ("C4", "Eb4", "F#3", "B♭2"; C4 is 60, C-1 is 0). A name without octave ("E") is the
 // nearest such note above the note before it, or in octave 4 when it comes first, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of the 24 keyboard keys, sharps only.
 #pragma once
 

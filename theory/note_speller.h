@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How one answer of the chord reader spells its roots and basses.
 //
 // A pitch class takes, first found: the name the note was written with; the name the chosen key

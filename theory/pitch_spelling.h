@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the chord reader spells note names: roots by the key signature they would have, other
 // notes with the accidentals of that key, in modern (♭ ♯) or plain (b #) text.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of a chord reading: its symbol ("Am7/C"), its long name ("A minor seventh over
 // C"), and a whole answer of the reader with the spelling kept from one reading to the next
 // and, in a key, each reading's Roman numeral ("Dm7/F — ii6/5 in C").

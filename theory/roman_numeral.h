@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A chord reading as a Roman numeral in a key, with its inversion as figured bass: "ii6/5",
 // "V7/V", "viio7", "♭VI", "V(sus4)".
 //

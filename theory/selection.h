@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set of selected keys of the keyboard (key indexes 1..24).
 #pragma once
 

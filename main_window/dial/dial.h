@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rotary dial: an integer value from 0 to max(), turned by mouse drag, wheel and arrow keys.
 #pragma once
 

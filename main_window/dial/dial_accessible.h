@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology sees of a Dial: a dial whose value can be read and set; setting it
 // acts as the user turning the dial.
 #pragma once

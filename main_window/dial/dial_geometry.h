@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the dial's value maps to the angle of its mark and to mouse travel; free of widgets.
 #pragma once
 

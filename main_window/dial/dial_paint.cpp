@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dial's look: a round knob whose bevelled rim stands out by depth(), and an LED mark
 // at the value's angle. Drawn in a 100-unit square so it reads the same at any size.
 #include <QPainter>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs tonalis-chord on a few inputs and checks what it prints and how it exits.
 # Expects TOOL (the program) and WORK_DIR (for the batch input file).
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program with --help, --version and an unknown option where there is no display, and
 # the chord tool with --version. Expects PROGRAM, CHORD_TOOL and VERSION.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program must not link what it loads only when it is needed: each of these libraries
 # brings dozens more that would be loaded before the splash is painted.
 # Expects PROGRAM and READELF.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program ended by a signal: under a private X server (Xvfb, driven with xdotool) and a
 // private JACK server, a computer key is held on a JACK port of the test's own, then SIGINT,
 // SIGTERM or SIGHUP arrives. The port must receive the note-off and the program must end with

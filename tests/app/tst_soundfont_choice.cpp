@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soundfont the user chose: the environment variable first, then the settings file, then the
 // usual places; the variable's file is the one the synthesizer loads.
 #include <QSettings>

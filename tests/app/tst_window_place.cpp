@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main window opens: the largest scale up to 1 at which it fits the screen with its
 // frame, centred; the place the user left it, when that is still on a connected screen.
 #include <QTest>

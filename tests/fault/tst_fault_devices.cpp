@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Outputs that do not open: a device that refuses, and the built-in synthesizer without a
 // soundfont. The user is told the code once, and the window keeps working without sound.
 #include <QAction>

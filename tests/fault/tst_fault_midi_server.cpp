@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI server going away under a sounding note, and a receiving client that is stuck: a
 // private JACK server is stopped while a key of a real window is held on one of its ports, and
 // another program's client is stopped while the window plays to it. The window must not crash

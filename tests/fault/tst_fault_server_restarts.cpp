@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JACK server stopped and started again, again and again, under the program: its window
 // listens to a remembered JACK input while a MIDI flood comes in (notes, running status, SysEx,
 // stray bytes), another program's client is on the server, and the program's own output has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model of the random-use test: what the window should show and send after each event,
 // worked out with the music logic alone, and a ledger of the notes the output was asked to
 // sound.

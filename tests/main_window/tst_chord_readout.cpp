@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord readout below the chart follows every change of the selection.
 #include <QMenuBar>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window through the accessibility interface, as a screen reader sees and drives it: keys,
 // chart pictures, result labels, the volume dial, the menu and the keyboard focus.
 #include <QtGui/private/qguiapplication_p.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key clicks, Clear, "Show Chords" and "Determine Root", driven by mouse clicks.
 #include <algorithm>
 

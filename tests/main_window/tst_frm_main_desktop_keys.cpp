@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys a desktop user expects: the computer keyboard plays by key position on any layout,
 // the Help menu comes last, F1 lists the keys, Ctrl+P prints, Ctrl+Q and Ctrl+W close.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults a new user meets on the first day: the volume bar that does not follow the dial, chord
 // symbols cut off at both ends, and a held computer key that the platform repeats.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on any desktop: the design follows the window's size as one, at any scale, and its
 // texts stay readable under a light and a dark palette.
 #include <QGroupBox>

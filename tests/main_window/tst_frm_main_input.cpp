@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A MIDI keyboard played into the window through a recording input: the "Input" menu, the
 // remembered port, held keys shown and read, the thru, the selection left on release, and
 // nothing left sounding when the input or the output changes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole path from the window to a real MIDI server: a private JACK server on the dummy
 // driver, an input port of the test's own chosen in the "Devices" menu, and the bytes that
 // arrive there when a key and a chart picture are pressed; and a MIDI keyboard, a JACK client

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls: names, places, texts, fonts, order and accessible names.
 #include <QAccessible>
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load step and the "Devices" menu.
 #include <QMenu>
 #include <QProgressBar>

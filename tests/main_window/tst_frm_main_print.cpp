@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print command: the page it hands to the printer, the window put back afterwards, and the
 // PDF offered when printing fails.
 #include <QProcess>

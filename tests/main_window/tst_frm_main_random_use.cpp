@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random use of the whole window: tens of thousands of mouse, key, dial and device events from
 // a fixed seed, each followed by a check of what the window shows and sends against a model
 // built on the music logic. Set TONALIS_RANDOM_SEED to replay or explore another sequence.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sounding keys and chart chords, the volume dial, the computer keyboard, and the guards that
 // keep notes from hanging.
 #include <QMenu>

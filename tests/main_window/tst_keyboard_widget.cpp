@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard on its own: what it forwards and how it shows held keys beside the selection.
 #include <QSignalSpy>
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the window as data: checked against the designed numbers without a window.
 #include <QTest>
 

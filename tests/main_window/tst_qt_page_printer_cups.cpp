@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page printer of the running program against a real print service: a private CUPS
 // scheduler with one printer that writes to /dev/null. A job the printer takes is no failure;
 // a job it refuses is reported with the scheduler's reason, then the PDF is offered.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "midi/fluid_synthesizer.h"
 
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "midi/system_midi_output.h"
 
 #include <gmock/gmock.h>

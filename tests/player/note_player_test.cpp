@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note player against a recording output: messages, channels, flags and the guards that
 // keep a note from starting twice or hanging.
 #include "player/note_player.h"

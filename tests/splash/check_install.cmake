@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build tree into a scratch prefix and checks that the program, the command-line
 # chord reader beside it, its icons, desktop entry, metainfo, manual pages, completion and
 # licence land where desktops, man and bash look for them, and that the metadata is valid.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding a device in the window's "Devices" menu by the name the MIDI output gives it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes a MIDI input's reports on a test's thread, as the window does on its own.
 #pragma once
 

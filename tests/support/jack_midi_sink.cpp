@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A receiving JACK MIDI client in a process of its own, for tests that stop it (SIGSTOP) as a
 // stuck program would be, or that need a client of another program:
 //   jack_midi_sink CLIENT-NAME

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private JACK server for tests, on the dummy driver so it needs no sound card, and a
 // MIDI input port that records what arrives. Free of any test framework.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setup of the end-to-end MIDI tests: a private JACK server, optionally a recording client
 // on it, and a main window over the real MIDI output. The window is opened after the clients
 // exist, so that its load step lists their ports; it goes before them and the server.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message box for tests: records each text instead of waiting for the user, and answers
 // every question with the reply the test chose.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A MIDI input for tests: configurable port names and open results, a record of every call in
 // order ("listPorts", "open(name)", "close"), and notes and losses played by the test. It does
 // each thing at once and reports it as the real input does, through events that the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A MIDI output for tests: configurable device names and open results, and a record of every
 // call in order, e.g. "deviceCount", "deviceName(0)", "listDevices", "close", "open(-1)",
 // "short(8338576)", "soundFont(/a.sf2)". It does each thing at once and reports it as the real

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A page printer for tests: keeps the pages it is given instead of printing them, and fails
 // when the test says so. Beside it, a page to give any printer.
 #pragma once

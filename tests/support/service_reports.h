@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the reports of a MIDI service (MidiOutput, MidiInput) on a test's thread, as the
 // window does on its own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A loaded main window with a recording MIDI output, message box and printer, and the lookups the
 // window tests share. Everything is driven through real mouse and key events.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chord reader measured against the analysed chorale chords of tests/data: how often its
 // readings name the analyst's root, its numerals the analyst's degree and inversion, and its
 // spelling the score's. Shared by the tests, which hold the reader to targets, and `make bench`,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader against the analysed chorale chords: the targets it is held to, and what the
 // scoring reads of a numeral, so that a wrong figure cannot pass for a right one.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys: what they are called, how they spell, and the answers the reader gives in one: Roman
 // numerals with figured bass, spelling from the key or from the names the notes came with.
 #include "theory/musical_key.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building and enumerating keyboard selections for the theory tests.
 #pragma once
 
