@@ -53,6 +53,7 @@ bool save(QWidget& widget, const char* file) {
 int savePreferences(tonalis::frmMain& window, tonalis::midi::MidiOutput& output, const char* file) {
   const QTemporaryDir folder;
   tonalis::UserSettings settings(folder.filePath(QStringLiteral("Tonalis.conf")));
+  window.useChordChoice({});
   window.usePreferences(settings);
   window.load();
   window.findChild<QAction*>(QStringLiteral("mnuPreferences"))->trigger();
