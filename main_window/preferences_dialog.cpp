@@ -74,14 +74,14 @@ PreferencesDialog::PreferencesDialog(QWidget* parent) : QDialog(parent) {
     if (auto* label = qobject_cast<QLabel*>(sound->labelForField(field))) label->setBuddy(field);
   }
   qobject_cast<QLabel*>(sound->labelForField(soundFontRow))->setBuddy(m_chooseSoundFont);
-  m_options = new QFormLayout;
+  // Other parts' rows follow in the same form, so that their fields line up with these.
+  m_options = sound;
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(sound);
-  layout->addLayout(m_options);
   layout->addWidget(buttons);
 }
 
