@@ -184,12 +184,7 @@ class TstQuitOnSignals : public QObject {
     QProcess program;
     startProgram(program, m_x.display());
     QVERIFY(program.waitForStarted(kStartTimeoutMs));
-    // The splash is the program's first window; it has no title.
-    const std::optional<QString> splash = m_x.xdotool(
-        {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-         QStringLiteral("--pid"), QString::number(program.processId())},
-        kStartTimeoutMs);
-    QVERIFY2(splash, "the splash window did not appear");
+    QVERIFY2(splashAppears(program), "the splash window did not appear");
     QCOMPARE(::kill(static_cast<pid_t>(program.processId()), SIGTERM), 0);
     QVERIFY2(program.waitForFinished(kQuitTimeoutMs), "the program did not end on the signal");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -217,11 +212,7 @@ class TstQuitOnSignals : public QObject {
     startProgram(program, m_x.display(), home.filePath(QStringLiteral("cache")),
                  home.filePath(QStringLiteral("config")));
     QVERIFY(program.waitForStarted(kStartTimeoutMs));
-    const std::optional<QString> splash = m_x.xdotool(
-        {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-         QStringLiteral("--pid"), QString::number(program.processId())},
-        kStartTimeoutMs);
-    QVERIFY2(splash, "the splash window did not appear");
+    QVERIFY2(splashAppears(program), "the splash window did not appear");
     QCOMPARE(::kill(static_cast<pid_t>(program.processId()), SIGTERM), 0);
     QVERIFY2(program.waitForFinished(kQuitTimeoutMs), "the program did not end on the signal");
     if (stuck) {
@@ -233,6 +224,16 @@ class TstQuitOnSignals : public QObject {
   }
 
  private:
+  // Whether the program's first window, the splash, comes up; it has no title.
+  bool splashAppears(const QProcess& program) {
+    return m_x
+        .xdotool(
+            {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+             QStringLiteral("--pid"), QString::number(program.processId())},
+            kStartTimeoutMs)
+        .has_value();
+  }
+
   PrivateXServer m_x;
 };
 
