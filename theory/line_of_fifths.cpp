@@ -44,10 +44,30 @@ std::optional<int> fifthsOfLetter(int letter, int pitchClass) {
 
 std::string nameOfFifths(int fifths) {
   std::string name(1, kLettersByFifths[static_cast<std::size_t>(modulo(fifths + 1, kLetters))]);
-  const int accidentals = floorDiv(fifths + 1, kLetters);
-  for (int i = 0; i < accidentals; ++i) name += "♯";
-  for (int i = 0; i > accidentals; --i) name += "♭";
-  return name;
+  return name + accidentalSigns(floorDiv(fifths + 1, kLetters));
+}
+
+std::string accidentalSigns(int accidentals) {
+  std::string signs;
+  for (int i = 0; i < accidentals; ++i) signs += "♯";
+  for (int i = 0; i > accidentals; --i) signs += "♭";
+  return signs;
+}
+
+int takeAccidentals(std::string_view& text) {
+  int accidentals = 0;
+  for (bool more = true; more;) {
+    more = false;
+    for (const auto& [sign, step] :
+         {std::pair<std::string_view, int>{"#", 1}, {"♯", 1}, {"b", -1}, {"♭", -1}}) {
+      if (text.starts_with(sign)) {
+        accidentals += step;
+        text.remove_prefix(sign.size());
+        more = true;
+      }
+    }
+  }
+  return accidentals;
 }
 
 std::optional<int> fifthsOfName(std::string_view name) {
@@ -56,19 +76,14 @@ std::optional<int> fifthsOfName(std::string_view name) {
   if (letter < 'A' || letter > 'G') return std::nullopt;
   int fifths = kNaturalFifths[static_cast<std::size_t>(modulo(letter - 'C', kLetters))];
   name.remove_prefix(1);
-  while (!name.empty()) {
-    bool known = false;
-    for (const auto& [sign, step] :
-         {std::pair<std::string_view, int>{"#", 1}, {"♯", 1}, {"b", -1}, {"♭", -1}, {"-", -1}}) {
-      if (name.starts_with(sign)) {
-        fifths += kLetters * step;
-        name.remove_prefix(sign.size());
-        known = true;
-        break;
-      }
-    }
-    if (!known) return std::nullopt;
+  // "-" is a flat too in key names ("A- major").
+  for (;;) {
+    fifths += kLetters * takeAccidentals(name);
+    if (!name.starts_with('-')) break;
+    fifths -= kLetters;
+    name.remove_prefix(1);
   }
+  if (!name.empty()) return std::nullopt;
   return fifths;
 }
 

@@ -22,6 +22,13 @@ std::optional<int> fifthsOfLetter(int letter, int pitchClass);
 // "F♯", "B♭", "C𝄪" is written "C♯♯": sharps and flats repeated.
 std::string nameOfFifths(int fifths);
 
+// `accidentals` sharps (above 0) or flats (below 0) written as signs: 2 gives "♯♯", -1 "♭".
+std::string accidentalSigns(int accidentals);
+
+// Takes the sharps and flats (# ♯ b ♭) at the start of `text` off it, and gives how many sharps
+// they make, a flat counting -1.
+int takeAccidentals(std::string_view& text);
+
 // The place of a written name: a letter A..G (either case) and any of # ♯ b ♭ - (as a flat);
 // nothing when the text is anything else.
 std::optional<int> fifthsOfName(std::string_view name);

@@ -41,17 +41,7 @@ std::optional<NoteName> parseName(std::string_view text) {
   NoteName name{kLetterPitchClass[static_cast<std::size_t>(letter - 'A')], std::nullopt, {}};
   const std::string_view written = text;
   text.remove_prefix(1);
-  for (bool more = true; more;) {
-    more = false;
-    for (const auto& [sign, step] :
-         {std::pair<std::string_view, int>{"#", 1}, {"♯", 1}, {"b", -1}, {"♭", -1}}) {
-      if (text.starts_with(sign)) {
-        name.pitchClassOffset += step;
-        text.remove_prefix(sign.size());
-        more = true;
-      }
-    }
-  }
+  name.pitchClassOffset += takeAccidentals(text);
   name.fifths = fifthsOfName(written.substr(0, written.size() - text.size()));
   if (text.empty()) return name;
   name.octave = parseInteger(text);

@@ -125,10 +125,7 @@ std::string degreeOfSpelled(const MusicalKey& key, int rootFifths, bool small) {
           12 -
       6;
   if (key.minor && degree == 6 && small) --accidentals;
-  std::string text;
-  for (int i = 0; i < accidentals; ++i) text += "♯";
-  for (int i = 0; i > accidentals; --i) text += "♭";
-  return text + std::string(kNumerals[degree]);
+  return accidentalSigns(accidentals) + std::string(kNumerals[degree]);
 }
 
 }  // namespace
