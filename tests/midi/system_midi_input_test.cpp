@@ -37,6 +37,7 @@ std::vector<NoteEvent> withoutArrival(std::vector<NoteEvent> notes) {
 TEST(SystemMidiInputWithoutServers, ListsOnlyAlsaPortsAndRefusesOthers) {
   const std::string absent = "tonalis-test-absent-" + std::to_string(getpid());
   setenv("JACK_DEFAULT_SERVER", absent.c_str(), 1);
+  const test::JackServerTurn noServerStopsMeanwhile;
   ::testing::internal::CaptureStderr();
   const std::vector<std::string> alsa = listAlsaInputPorts();
   {

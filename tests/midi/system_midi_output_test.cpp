@@ -47,6 +47,7 @@ void pointAtAbsentJackServer() {
 
 TEST(SystemMidiOutputWithoutServers, ListsOnlyAlsaPortsQuietly) {
   pointAtAbsentJackServer();
+  const tonalis::test::JackServerTurn noServerStopsMeanwhile;
   ::testing::internal::CaptureStderr();
   const std::vector<std::string> alsa = listAlsaOutputPorts();
   std::vector<std::string> listed;

@@ -34,7 +34,7 @@ constexpr auto kStopTimeout = 5s;
 constexpr auto kPollInterval = 20ms;
 
 // Test servers take their names from a few of their own, which no user's server has. They run
-// one at a time (see waitForTurn), and a server that ends with clients still attached leaves its
+// one at a time (see JackServerTurn), and a server that ends with clients still attached leaves its
 // name registered in JACK's shared memory; only a later server of the same name frees it, and
 // only while no process has the dead server's id (ids come round again on a busy machine). A new
 // name for each server would use up JACK's few places after a couple of test runs; a name that
@@ -64,15 +64,6 @@ std::filesystem::path uniqueLogFile() {
   return std::filesystem::temp_directory_path() /
          ("tonalis-test-server-" + std::to_string(getpid()) + "-" + std::to_string(started++) +
           ".log");
-}
-
-// Blocks until no other test process runs a server; the lock goes with the descriptor.
-int waitForTurn() {
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / "tonalis-jack-server.lock";
-  const int lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (lock >= 0) flock(lock, LOCK_EX);
-  return lock;
 }
 
 bool hasExited(pid_t pid) {
@@ -114,11 +105,22 @@ pid_t spawnJackd(const std::string& name, const std::filesystem::path& logFile) 
 
 }  // namespace
 
+// The lock goes with the descriptor.
+JackServerTurn::JackServerTurn() {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "tonalis-jack-server.lock";
+  m_lock = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (m_lock >= 0) flock(m_lock, LOCK_EX);
+}
+
+JackServerTurn::~JackServerTurn() {
+  if (m_lock >= 0) ::close(m_lock);
+}
+
 JackServer::JackServer() : m_name(serverName(0)), m_logFile(uniqueLogFile()) {}
 
 JackServer::~JackServer() {
   stop();
-  if (m_turnLock >= 0) ::close(m_turnLock);
   std::error_code ignored;
   std::filesystem::remove(m_logFile, ignored);
 }
@@ -129,7 +131,7 @@ std::optional<std::string> JackServer::start() {
   // program's own silencing: it also hears libjack free clients whose server went.
   midi::quietSoundServers();
 
-  if (m_turnLock < 0) m_turnLock = waitForTurn();
+  if (!m_turn) m_turn.emplace();
   std::optional<std::string> failure;
   for (int slot = 0; slot < kServerNames; ++slot) {
     m_name = serverName(slot);

@@ -19,6 +19,22 @@ struct _jack_client;
 
 namespace tonalis::test {
 
+// The test servers' turn, held without running one: while it lives, no test process starts or
+// stops a JACK server. A test that expects libjack to stay quiet holds it, because libjack keeps
+// one metadata store per user, which every server that stops removes; a client opening it at
+// that moment has the store's library print the missing file.
+class JackServerTurn {
+ public:
+  // Blocks until no other test process holds the turn.
+  JackServerTurn();
+  ~JackServerTurn();
+  JackServerTurn(const JackServerTurn&) = delete;
+  JackServerTurn& operator=(const JackServerTurn&) = delete;
+
+ private:
+  int m_lock = -1;
+};
+
 // Runs `jackd`, under the name all test servers share, for as long as the object lives.
 //
 // Servers of different test processes take turns (a lock file held from the first start()
@@ -51,7 +67,7 @@ class JackServer {
   std::string m_name;
   std::filesystem::path m_logFile;
   pid_t m_pid = -1;
-  int m_turnLock = -1;
+  std::optional<JackServerTurn> m_turn;
 };
 
 // A plain JACK client of a test with one MIDI port, "<client>:<port>", active while the
