@@ -151,6 +151,14 @@ OwnJackClient::~OwnJackClient() {
   abandoned->links.emplace_back(m_link);
 }
 
+void JackCycleCount::waitForTwoAfter(unsigned long mark, const OwnJackClient& client,
+                                     std::chrono::steady_clock::time_point deadline) const {
+  while (client.alive() && m_cycles.load() < mark + 2 &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+}
+
 std::vector<std::string> otherJackMidiPorts(jack_client_t* client, unsigned long flags) {
   std::vector<std::string> ports;
   const char** names = jack_get_ports(client, nullptr, JACK_DEFAULT_MIDI_TYPE, flags);

@@ -5,6 +5,8 @@
 
 #include <jack/jack.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -60,6 +62,22 @@ class OwnJackClient {
   std::string m_name;
   std::uint64_t m_departuresAtOpen;
   Link* m_link;
+};
+
+// Counts the server's cycles, through a client's process callback. A change to the server's
+// graph (a new connection, say) reaches what its clients read only when a cycle starts; once
+// two more cycles have run, every client reads it.
+class JackCycleCount {
+ public:
+  void passed() { m_cycles.fetch_add(1); }
+  unsigned long now() const { return m_cycles.load(); }
+  // Waits until two cycles after `mark` have run, while `client` lives, up to `deadline`: a
+  // client that is stopped holds the whole server up.
+  void waitForTwoAfter(unsigned long mark, const OwnJackClient& client,
+                       std::chrono::steady_clock::time_point deadline) const;
+
+ private:
+  std::atomic<unsigned long> m_cycles{0};
 };
 
 // Full names ("client:port") of the MIDI ports with `flags` (JackPortIsInput, say), in the

@@ -86,10 +86,7 @@ void JackMidiClient::waitUntilSent() {
          std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(kPollInterval);
   }
-  const unsigned long emptied = m_cycles.load();
-  while (alive() && m_cycles.load() < emptied + 2 && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(kPollInterval);
-  }
+  m_cycles.waitForTwoAfter(m_cycles.now(), *m_client, deadline);
 }
 
 // A note-off must not be dropped because a stopped client holds the server up for a while.
@@ -117,7 +114,7 @@ int JackMidiClient::process(jack_nframes_t frames) {
     jack_ringbuffer_read_advance(m_pending, kRecordSize);
     if (time + 1 < frames) ++time;
   }
-  m_cycles.fetch_add(1);
+  m_cycles.passed();
   return 0;
 }
 

@@ -57,7 +57,7 @@ class JackMidiClient final : private JackCallbacks {
   jack_port_t* m_output = nullptr;
   jack_ringbuffer_t* m_pending = nullptr;
   std::string m_connectedTo;
-  std::atomic<unsigned long> m_cycles{0};
+  JackCycleCount m_cycles;
 };
 
 }  // namespace tonalis::midi

@@ -14,6 +14,8 @@ namespace {
 
 constexpr const char* kInputPortName = "MIDI in";
 constexpr std::size_t kArrivedBytes = 64 * 1024;
+// How long a new connection may take to show, while a stopped client holds the server up.
+constexpr auto kConnectionShowsTimeout = std::chrono::seconds(2);
 
 // Each message waits as this header followed by its bytes.
 struct Header {
@@ -62,6 +64,7 @@ int JackMidiInput::connect(const std::string& port) {
       connectOwnMidiPort(m_client->get(), m_input, kInputPortName, JackPortIsInput, port);
   if (code != kOk) return code;
   m_connectedTo = port;
+  m_connectedAt = m_cycles.now();
   return kOk;
 }
 
@@ -75,11 +78,16 @@ void JackMidiInput::disconnect() {
 }
 
 bool JackMidiInput::connected() const {
-  return alive() && !m_connectedTo.empty() &&
-         jack_port_connected_to(m_input, m_connectedTo.c_str()) != 0;
+  if (!alive() || m_connectedTo.empty()) return false;
+  // The server writes a connection into its graph at once but shows it to its clients from
+  // the next cycle on: asked too early, it would still say no.
+  m_cycles.waitForTwoAfter(m_connectedAt, *m_client,
+                           std::chrono::steady_clock::now() + kConnectionShowsTimeout);
+  return jack_port_connected_to(m_input, m_connectedTo.c_str()) != 0;
 }
 
 int JackMidiInput::process(jack_nframes_t frames) {
+  m_cycles.passed();
   void* buffer = jack_port_get_buffer(m_input, frames);
   const jack_nframes_t count = jack_midi_get_event_count(buffer);
   if (count == 0) return 0;

@@ -47,7 +47,8 @@ class JackMidiInput final : private JackCallbacks {
   int connect(const std::string& port);
   // Stops listening; once it returns, nothing more is received.
   void disconnect();
-  // Whether the port connected to still plays into this client.
+  // Whether the port connected to still plays into this client. Right after connecting, waits
+  // (on the calling thread, briefly) until the server shows the new connection to its clients.
   bool connected() const;
 
  private:
@@ -65,6 +66,8 @@ class JackMidiInput final : private JackCallbacks {
   sem_t m_arrival{};
   std::mutex m_deliveryMutex;  // held while a message is delivered
   std::string m_connectedTo;
+  JackCycleCount m_cycles;
+  unsigned long m_connectedAt = 0;  // m_cycles when connected
   std::atomic<bool> m_stopping{false};
   std::thread m_delivery;
   // Last: its callbacks use everything above.
