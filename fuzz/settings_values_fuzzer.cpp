@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings file as anything may have left it: the program reads its soundfont
-// and input entries from it at start, whatever the file holds.
+// and every other entry from it, whatever the file holds.
 #include <stdlib.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstddef>
@@ -14,6 +13,7 @@
 #include <memory>
 
 #include "app/soundfont_choice.h"
+#include "main_window/user_settings.h"
 
 namespace {
 
@@ -37,8 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const tonalis::midi::SoundFontSearch search = tonalis::chosenSoundFontSearch();
   if (search.empty()) std::abort();  // the usual places are always searched
-  // The remembered input, read as the window's input choice reads it.
-  const QSettings settings(QStringLiteral("Tonalis"), QStringLiteral("Tonalis"));
-  (void)settings.value(QStringLiteral("input")).toString().toStdString();
+  const tonalis::UserSettings settings;
+  const int volume = settings.volume();
+  if (volume < 0 || volume > 127) std::abort();
+  (void)settings.outputDevice();
+  (void)settings.input();
+  (void)settings.chordKey();
+  (void)settings.chordStyle();
+  (void)settings.windowPlace();
   return 0;
 }
