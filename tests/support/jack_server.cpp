@@ -42,6 +42,11 @@ constexpr auto kPollInterval = 20ms;
 constexpr const char* kServerName = "tonalis-test-server";
 constexpr int kServerNames = 4;
 
+// How many test servers this process stopped. libjack frees every client of a server that
+// went, at the next client the process opens, whether or not the client heard that its server
+// went: a test client opened before a stop must not call into libjack any more.
+std::atomic<int> g_serverStops{0};
+
 std::string serverName(int slot) {
   return kServerName + std::string("-") + std::to_string(slot);
 }
@@ -172,6 +177,7 @@ void JackServer::stop() {
 }
 
 void JackServer::terminate() {
+  g_serverStops.fetch_add(1);
   kill(m_pid, SIGTERM);
   const auto deadline = std::chrono::steady_clock::now() + kStopTimeout;
   while (!hasExited(m_pid)) {
@@ -230,7 +236,8 @@ struct JackTestClient::Shared {
   static void shutDown(void* self) { static_cast<Shared*>(self)->gone = true; }
 };
 
-JackTestClient::JackTestClient(const std::string& clientName, Direction direction) {
+JackTestClient::JackTestClient(const std::string& clientName, Direction direction)
+    : m_serverStopsAtOpen(g_serverStops.load()) {
   jack_status_t status{};
   m_client = jack_client_open(clientName.c_str(), JackNoStartServer, &status);
   if (m_client == nullptr) {
@@ -253,7 +260,7 @@ JackTestClient::JackTestClient(const std::string& clientName, Direction directio
 
 JackTestClient::~JackTestClient() {
   if (m_client == nullptr) return;
-  if (m_shared->gone) {
+  if (serverGone()) {
     // Kept where it can be reached, so that it is not taken for a leak, and never destroyed:
     // the client's threads may outlive the process's static objects.
     static auto* const abandoned = new std::vector<std::unique_ptr<Shared>>;
@@ -266,10 +273,14 @@ JackTestClient::~JackTestClient() {
   delete m_shared;
 }
 
+bool JackTestClient::serverGone() const {
+  return m_shared->gone || g_serverStops.load() != m_serverStopsAtOpen;
+}
+
 bool JackTestClient::waitForConnections(int count, std::chrono::milliseconds timeout) const {
   if (m_error) return false;
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (!m_shared->gone) {
+  while (!serverGone()) {
     if (jack_port_connected(m_shared->port) == count) return true;
     if (std::chrono::steady_clock::now() >= deadline) break;
     std::this_thread::sleep_for(kPollInterval);

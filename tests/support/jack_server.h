@@ -100,10 +100,15 @@ class JackTestClient {
   struct Shared;
 
  private:
+  // Its server stopped: it heard so, or a test server of this process was stopped since it
+  // opened.
+  bool serverGone() const;
+
   std::string m_portName;
   std::optional<std::string> m_error;
   _jack_client* m_client = nullptr;
   Shared* m_shared = nullptr;
+  int m_serverStopsAtOpen;
 };
 
 // A JACK MIDI input port, "<client>:MIDI in", keeping every message it receives.
