@@ -45,7 +45,7 @@ struct ReadingOptions {
 };
 
 // Smaller first, rule by rule.
-using ReadingRank = std::tuple<int, int, int, int, int, long, int>;
+using ReadingRank = std::tuple<bool, int, int, int, int, int, long, int>;
 ReadingRank rankOf(const ChordReading& reading, const ReadingOptions& options);
 
 // The notes of a reading's type it leaves out and that count against it: all omitted notes

@@ -113,7 +113,7 @@ TEST(ChordTypes, EveryTypeOnEveryRootReadsAsItself) {
         const std::vector<ChordReading> readings = readChord(pitches, {style, {}});
         SCOPED_TRACE(std::string(type.symbol) + " on " + std::to_string(root));
         ASSERT_FALSE(readings.empty());
-        const ChordReading self{&type, root, root, 0, 0};
+        const ChordReading self{&type, root, root, 0, 0, {}, {}};
         EXPECT_EQ(readings.front() == self, !givesWay) << symbolOf(readings.front());
         EXPECT_NE(std::ranges::find(readings, self), readings.end());
       }
@@ -197,7 +197,7 @@ TEST(ChordReader, NamesEveryTriadAndSeventhInEveryInversionAndSpacing) {
           EXPECT_EQ(symbolOf(best).find('/'), std::string::npos);
           return;
         }
-        const ChordReading truth{&type, root, bass, 0, 0};
+        const ChordReading truth{&type, root, bass, 0, 0, {}, {}};
         const auto at = std::ranges::find(readings, truth) - readings.begin();
         EXPECT_TRUE(at == 0 || (at == 1 && best.root == bass && best.omitted == 0))
             << "read first as " << symbolOf(best) << ", the chord at " << at;
