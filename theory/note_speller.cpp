@@ -104,7 +104,7 @@ NoteSpeller::Spelled NoteSpeller::spell(const ChordReading& reading) {
     m_known[at] = spelled.standsFor;
   }
   if (reading.foreign) {
-    spelled.foreign = spellForeign(reading, spelled.standsFor);
+    spelled.foreign = spellForeign(reading, spelled.root, spelled.standsFor);
     m_known[static_cast<std::size_t>(*reading.foreign)] = spelled.foreign;
   }
   return spelled;
@@ -151,14 +151,21 @@ int NoteSpeller::spellBass(const ChordReading& reading, int root) const {
   return member && accidentalsOf(*member) <= accidentalsOf(habit) ? *member : habit;
 }
 
-int NoteSpeller::spellForeign(const ChordReading& reading, std::optional<int> standsFor) const {
+int NoteSpeller::spellForeign(const ChordReading& reading, int root,
+                              std::optional<int> standsFor) const {
   const int foreign = *reading.foreign;
   if (const auto known = m_known[static_cast<std::size_t>(foreign)]) return *known;
-  if (standsFor) {
+  // The chord note it leans on: the one it stands for, else the one a step below or a
+  // semitone above it.
+  std::optional<int> neighbour = standsFor;
+  for (const int step : {1, 2, -1}) {
+    if (!neighbour) neighbour = spellingAboveRoot(*reading.type, root, foreign - step + kOctave);
+  }
+  if (neighbour) {
     // A step above the chord note is the next letter up, a semitone below the next one down.
-    const bool above = (foreign - pitchClassOfFifths(*standsFor) + kOctave) % kOctave <= 2;
-    const int letter = (letterOfFifths(*standsFor) + (above ? 1 : 6)) % 7;
-    if (const auto neighbour = fifthsOfLetter(letter, foreign)) return *neighbour;
+    const bool above = (foreign - pitchClassOfFifths(*neighbour) + kOctave) % kOctave <= 2;
+    const int letter = (letterOfFifths(*neighbour) + (above ? 1 : 6)) % 7;
+    if (const auto spelled = fifthsOfLetter(letter, foreign)) return *spelled;
   }
   if (m_key) return spellingInKey(*m_key, foreign);
   return fifthsOfSpelling(noteSpelling(foreign, reading.root, isMinorType(*reading.type)));
