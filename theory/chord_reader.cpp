@@ -90,12 +90,15 @@ bool isHarmonyChord(const ChordType& type) {
   return isStableChord(type) || type.symbol == "dim";
 }
 
-// A reading of a stable chord, whole, over one of its notes. Anything else (a diminished or
-// augmented triad, a shell, an added or suspended note, a foreign bass, an incomplete chord)
-// may as well be a chord with a foreign note.
+// A reading of a stable chord, whole, over one of its notes, or of a diminished triad with its
+// root or third in the bass (viio, viio6). Anything else (a diminished triad over its fifth, an
+// augmented triad, a shell, an added or suspended note, a foreign bass, an incomplete chord) may
+// as well be a chord with a foreign note.
 bool isSettled(const ChordReading& reading) {
-  return reading.omitted == 0 && isStableChord(*reading.type) &&
-         holdsInterval(*reading.type, (reading.bass - reading.root + kOctave) % kOctave);
+  const ChordType& type = *reading.type;
+  const int bass = (reading.bass - reading.root + kOctave) % kOctave;
+  if (reading.omitted != 0 || !holdsInterval(type, bass)) return false;
+  return isStableChord(type) || (type.symbol == "dim" && bass <= 3);
 }
 
 // The major and harmonic minor scales on every tonic, as their seven notes from the tonic up.
