@@ -82,7 +82,8 @@ ReadingRank rankOf(const ChordReading& reading, const ReadingOptions& options) {
                         : isSymmetric(type)            ? symmetricPlace(reading, options.key)
                         : reading.bass == reading.root ? 0
                                                        : 1;
-  return {severity,
+  return {reading.foreign.has_value(),
+          severity,
           thirds,
           awkward,
           omissions,

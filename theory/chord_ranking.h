@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The order in which the chord reader lists the names of one set of notes, best first.
 //
-// Rules, first rule first:
+// Rules, first rule first (a reading that hears a note as foreign to its chord comes after all
+// the others, and among those the rules rank its chord):
 //   1. complete readings first; then those that leave out notes players routinely leave out
 //      (the fifth, the ninth and eleventh of big chords); then those without their third
 //      ("G7(no3)"); last the rootless ones ("G7(no root)/B" for B D F). The natural eleventh
@@ -45,7 +46,7 @@ struct ReadingOptions {
 };
 
 // Smaller first, rule by rule.
-using ReadingRank = std::tuple<int, int, int, int, int, long, int>;
+using ReadingRank = std::tuple<bool, int, int, int, int, int, long, int>;
 ReadingRank rankOf(const ChordReading& reading, const ReadingOptions& options);
 
 // The notes of a reading's type it leaves out and that count against it: all omitted notes

@@ -91,11 +91,21 @@ NoteSpeller::NoteSpeller(const GivenNames& given, std::optional<MusicalKey> key)
     : m_known(given), m_key(key) {}
 
 NoteSpeller::Spelled NoteSpeller::spell(const ChordReading& reading) {
-  Spelled spelled{spellRoot(reading), std::nullopt};
+  Spelled spelled{spellRoot(reading), std::nullopt, std::nullopt, std::nullopt};
   m_known[static_cast<std::size_t>(reading.root)] = spelled.root;
   if (reading.bass != reading.root) {
     spelled.bass = spellBass(reading, spelled.root);
     m_known[static_cast<std::size_t>(reading.bass)] = spelled.bass;
+  }
+  if (reading.standsFor) {
+    const auto at = static_cast<std::size_t>(*reading.standsFor);
+    spelled.standsFor = m_known[at].value_or(
+        spellingAboveRoot(*reading.type, spelled.root, *reading.standsFor).value_or(0));
+    m_known[at] = spelled.standsFor;
+  }
+  if (reading.foreign) {
+    spelled.foreign = spellForeign(reading, spelled.root, spelled.standsFor);
+    m_known[static_cast<std::size_t>(*reading.foreign)] = spelled.foreign;
   }
   return spelled;
 }
@@ -139,6 +149,26 @@ int NoteSpeller::spellBass(const ChordReading& reading, int root) const {
                                         ? std::nullopt
                                         : spellingAboveRoot(type, root, reading.bass);
   return member && accidentalsOf(*member) <= accidentalsOf(habit) ? *member : habit;
+}
+
+int NoteSpeller::spellForeign(const ChordReading& reading, int root,
+                              std::optional<int> standsFor) const {
+  const int foreign = *reading.foreign;
+  if (const auto known = m_known[static_cast<std::size_t>(foreign)]) return *known;
+  // The chord note it leans on: the one it stands for, else the one a step below or a
+  // semitone above it.
+  std::optional<int> neighbour = standsFor;
+  for (const int step : {1, 2, -1}) {
+    if (!neighbour) neighbour = spellingAboveRoot(*reading.type, root, foreign - step + kOctave);
+  }
+  if (neighbour) {
+    // A step above the chord note is the next letter up, a semitone below the next one down.
+    const bool above = (foreign - pitchClassOfFifths(*neighbour) + kOctave) % kOctave <= 2;
+    const int letter = (letterOfFifths(*neighbour) + (above ? 1 : 6)) % 7;
+    if (const auto spelled = fifthsOfLetter(letter, foreign)) return *spelled;
+  }
+  if (m_key) return spellingInKey(*m_key, foreign);
+  return fifthsOfSpelling(noteSpelling(foreign, reading.root, isMinorType(*reading.type)));
 }
 
 }  // namespace tonalis::theory

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How one answer of the chord reader spells its roots and basses.
+// How one answer of the chord reader spells its roots, basses and foreign notes.
 //
 // A pitch class takes, first found: the name the note was written with; the name the chosen key
 // gives it (a root so that its triad sits nearest the key: A♭ major in C, not G♯ major); the
 // chord's habit (roots by the key signature they would have, see pitch_spelling.h; a bass that
-// belongs to the chord by its place above the root, D7/F♯, C7/B♭). Once a pitch class is
-// spelled, every later reading of the same answer spells it so: "A♭+ | C+/A♭ | E+/A♭".
+// belongs to the chord by its place above the root, D7/F♯, C7/B♭). A foreign note standing for
+// a chord note takes the letter next to that note's (A for G, G♯ for A), one beside the chord
+// the letter next to the chord note a step below it or a semitone above it (C (+F♯)). Once a
+// pitch class is spelled, every later reading of the same answer spells it so: "A♭+ | C+/A♭".
 #pragma once
 
 #include <array>
@@ -25,14 +27,17 @@ class NoteSpeller {
   explicit NoteSpeller(const GivenNames& given = {}, std::optional<MusicalKey> key = {});
 
   struct Spelled {
-    int root = 0;             // places on the line of fifths
-    std::optional<int> bass;  // absent when the bass is the root
+    int root = 0;                  // places on the line of fifths
+    std::optional<int> bass;       // absent when the bass is the root
+    std::optional<int> foreign;    // the foreign note, when the reading has one
+    std::optional<int> standsFor;  // the chord note it stands for, when it does
   };
   Spelled spell(const ChordReading& reading);
 
  private:
   int spellRoot(const ChordReading& reading) const;
   int spellBass(const ChordReading& reading, int root) const;
+  int spellForeign(const ChordReading& reading, int root, std::optional<int> standsFor) const;
 
   GivenNames m_known;
   std::optional<MusicalKey> m_key;

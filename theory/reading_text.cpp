@@ -49,6 +49,14 @@ std::string_view saidOmission(PitchClassSet omitted) {
   return {};
 }
 
+// What a symbol says of a foreign note: " (+F♯)" beside the chord, " (A for G)" in place of a
+// chord note.
+std::string foreignRemark(const NoteSpeller::Spelled& spelled) {
+  if (!spelled.foreign) return {};
+  if (!spelled.standsFor) return " (+" + nameOfFifths(*spelled.foreign) + ")";
+  return " (" + nameOfFifths(*spelled.foreign) + " for " + nameOfFifths(*spelled.standsFor) + ")";
+}
+
 }  // namespace
 
 std::string symbolOf(const ChordReading& reading, NoteSpeller& speller, Accidentals accidentals) {
@@ -61,6 +69,7 @@ std::string symbolOf(const ChordReading& reading, NoteSpeller& speller, Accident
     symbol += '/';
     symbol += nameOfFifths(*spelled.bass);
   }
+  symbol += foreignRemark(spelled);
   return withAccidentals(std::move(symbol), accidentals);
 }
 
@@ -80,6 +89,12 @@ std::string nameOf(const ChordReading& reading, NoteSpeller& speller, Accidental
   if (spelled.bass) {
     name += " over ";
     name += nameOfFifths(*spelled.bass);
+  }
+  if (spelled.foreign) {
+    name += ", with ";
+    name += nameOfFifths(*spelled.foreign);
+    name += spelled.standsFor ? " in place of " + nameOfFifths(*spelled.standsFor)
+                              : std::string(" as a foreign note");
   }
   return withAccidentals(std::move(name), accidentals);
 }

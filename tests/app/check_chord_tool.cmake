@@ -36,6 +36,9 @@ expect("key spelling" "${code}:${out}" "0:F♯dim7 — viio7 in g\nAdim7/F♯ �
 # Notes given by name keep their names.
 run_tool("" "C#3" E3 "A#3")
 expect("given names" "${code}:${out}" "0:A♯dim/C♯\nF♯7(no root)/C♯\n")
+# A note heard as foreign to the chord, after the readings of the notes as they stand.
+run_tool("" --key "G major" B2 D4 A4)
+expect("foreign note" "${code}:${out}" "0:Bm7no5 — iii(m7no5) in G\nG/B (A for G) — I6 in G\nG♯dim/B (A for G♯) — viio6/ii in G\n")
 foreach(bad "--key;H minor" "--style;jazz" "--key")
   run_tool("" ${bad} C4 E4 G4)
   expect("bad option ${bad}" "${code}:${out}" "2:")

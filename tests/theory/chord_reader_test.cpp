@@ -52,16 +52,26 @@ std::vector<std::string> symbols(const std::vector<ChordReading>& readings,
   return texts;
 }
 
+// The readings that take every note as a note of the chord.
+std::vector<ChordReading> asTheyStand(std::vector<ChordReading> readings) {
+  std::erase_if(readings, [](const ChordReading& r) { return r.foreign.has_value(); });
+  return readings;
+}
+
 std::vector<std::string> symbolsOfKeys(std::initializer_list<int> keys,
                                        ReadingStyle style = ReadingStyle::Analysis) {
-  return symbols(readSelection(selectionOf(keys), {style, {}}));
+  return symbols(asTheyStand(readSelection(selectionOf(keys), {style, {}})));
+}
+
+std::vector<ChordReading> readNotes(std::string_view notes, const ReadingOptions& options = {}) {
+  const ParsedChord chord = parseChord(notes);
+  EXPECT_EQ(chord.error, std::nullopt) << notes;
+  return readChord(chord.pitches, options);
 }
 
 std::vector<std::string> symbolsOfNotes(std::string_view notes,
                                         const ReadingOptions& options = {}) {
-  const ParsedChord chord = parseChord(notes);
-  EXPECT_EQ(chord.error, std::nullopt) << notes;
-  return symbols(readChord(chord.pitches, options));
+  return symbols(asTheyStand(readNotes(notes, options)));
 }
 
 TEST(ChordTypes, TableRowsAreDistinctChordsOnTheirRoot) {
@@ -113,7 +123,7 @@ TEST(ChordTypes, EveryTypeOnEveryRootReadsAsItself) {
         const std::vector<ChordReading> readings = readChord(pitches, {style, {}});
         SCOPED_TRACE(std::string(type.symbol) + " on " + std::to_string(root));
         ASSERT_FALSE(readings.empty());
-        const ChordReading self{&type, root, root, 0, 0};
+        const ChordReading self{&type, root, root, 0, 0, {}, {}};
         EXPECT_EQ(readings.front() == self, !givesWay) << symbolOf(readings.front());
         EXPECT_NE(std::ranges::find(readings, self), readings.end());
       }
@@ -197,7 +207,7 @@ TEST(ChordReader, NamesEveryTriadAndSeventhInEveryInversionAndSpacing) {
           EXPECT_EQ(symbolOf(best).find('/'), std::string::npos);
           return;
         }
-        const ChordReading truth{&type, root, bass, 0, 0};
+        const ChordReading truth{&type, root, bass, 0, 0, {}, {}};
         const auto at = std::ranges::find(readings, truth) - readings.begin();
         EXPECT_TRUE(at == 0 || (at == 1 && best.root == bass && best.omitted == 0))
             << "read first as " << symbolOf(best) << ", the chord at " << at;
@@ -224,8 +234,30 @@ TEST(ChordReader, EveryReadingOfEverySelectionHoldsExactlyItsNotes) {
     const PitchClassSet played = pitchClassesOf(keys);
     const int bass = pitchClass(*keys.lowest());
     const auto trace = [&] { return testing::PrintToString(keys.ascending()); };
+    bool foreignSeen = false;
     for (std::size_t i = 0; i < readings.size(); ++i) {
       const ChordReading& r = readings[i];
+      if (r.foreign) {
+        // A foreign note sounds beside the chord, or in place of a chord note a step below it
+        // or a semitone above it; these readings come last.
+        foreignSeen = true;
+        ASSERT_EQ(r.omitted, 0) << symbolOf(r) << trace();
+        const PitchClassSet chord = rotated(pitchClassesOf(r.type->intervals), r.root);
+        const auto foreign = static_cast<PitchClassSet>(1u << *r.foreign);
+        ASSERT_EQ(chord & foreign, 0) << symbolOf(r) << trace();
+        PitchClassSet sounding = chord | foreign;
+        if (r.standsFor) {
+          ASSERT_TRUE((*r.foreign - *r.standsFor + 12) % 12 == 1 ||
+                      (*r.foreign - *r.standsFor + 12) % 12 == 2 ||
+                      (*r.standsFor - *r.foreign + 12) % 12 == 1)
+              << symbolOf(r) << trace();
+          sounding &= static_cast<PitchClassSet>(~(1u << *r.standsFor));
+        }
+        ASSERT_EQ(sounding, played) << symbolOf(r) << trace();
+        ASSERT_EQ(r.bass, *r.foreign == bass ? r.standsFor.value_or(-1) : bass) << trace();
+        continue;
+      }
+      ASSERT_FALSE(foreignSeen) << "a foreign note's reading before " << symbolOf(r) << trace();
       ASSERT_EQ(r.bass, bass) << trace();
       if (r.type == nullptr) {
         ASSERT_LE(std::popcount(played), 2) << trace();
@@ -244,7 +276,7 @@ TEST(ChordReader, EveryReadingOfEverySelectionHoldsExactlyItsNotes) {
       }
       ASSERT_EQ(sounding, played) << symbolOf(r) << " " << trace();
       if (i > 0) {
-        // Rootless readings come last, those without their third just before them.
+        // Rootless readings come last of those, those without their third just before them.
         const ChordReading& before = readings[i - 1];
         ASSERT_LE(before.omitted & 1u, r.omitted & 1u) << "rootless last " << trace();
         const auto noThird = [](const ChordReading& c) {
@@ -277,7 +309,9 @@ TEST(ChordReader, AnAnswerSpellsEachPitchOneWay) {
         const NoteSpeller::Spelled spelled = speller.spell(reading);
         for (const auto& [pitchClass, fifths] :
              {std::pair{reading.root, std::optional(spelled.root)},
-              std::pair{reading.bass, spelled.bass}}) {
+              std::pair{reading.bass, spelled.bass},
+              std::pair{reading.foreign.value_or(-1), spelled.foreign},
+              std::pair{reading.standsFor.value_or(-1), spelled.standsFor}}) {
           if (!fifths) continue;
           auto& name = seen[static_cast<std::size_t>(pitchClass)];
           ASSERT_EQ(pitchClassOfFifths(*fifths), pitchClass);
@@ -319,6 +353,57 @@ TEST(ChordReader, AmbiguousNotesListEveryReadingBestFirst) {
   EXPECT_EQ(symbolsOfNotes("C E Bb Db"), (std::vector<std::string>{"C7alt", "B♭dim/C"}));
 }
 
+// Notes that make no stable chord as they stand also read as a triad or seventh with one
+// foreign note, after every other reading: a passing or neighbour note beside the chord, a
+// suspension or appoggiatura in place of the chord note it resolves to. A stable chord, whole,
+// gets no such reading.
+TEST(ChordReader, HearsOneNoteAsForeignWhenNoChordStands) {
+  const std::vector<std::pair<std::string_view, std::string_view>> kCases{
+      {"B2 D4 A4", "G/B (A for G)"},      // a suspension over the missing root
+      {"A3 B3 D4", "G (A for G)"},        // in the bass: the chord is heard in root position
+      {"E3 G#3 C5", "Am/E (G♯ for A)"},   // the leading note leaning on the root
+      {"A3 E4 G4 B4", "Am7 (B for C)"},   // a passing note below the third
+      {"C4 F4 G4", "C (F for E)"},        // 4–3
+      {"G3 Bb3 F4", "Edim/G (F for E)"},  // viio6 under a suspended tonic
+      {"C4 E4 F#4 G4", "C (+F♯)"},        // a chromatic passing note beside the whole triad
+      {"C4 E4 G4 Db5", "C (+D♭)"},        // its letter is the one above the root's
+  };
+  for (const auto& [notes, reading] : kCases) {
+    const ParsedChord chord = parseChord(notes);
+    const std::vector<ChordReading> readings = readChord(chord.pitches);
+    NoteSpeller speller(givenNames(chord.pitches, chord.spellings));
+    std::vector<std::string> texts;
+    for (const ChordReading& r : readings)
+      texts.push_back(symbolOf(r, speller, Accidentals::Modern));
+    SCOPED_TRACE(testing::PrintToString(texts));
+    const auto at = std::ranges::find(texts, reading);
+    ASSERT_NE(at, texts.end()) << notes;
+    EXPECT_GE(static_cast<std::size_t>(at - texts.begin()), asTheyStand(readings).size())
+        << "after every reading of the notes as they stand";
+  }
+  for (const std::string_view notes : {"C E G", "E3 C4 G4", "D F A C", "B D F Ab", "G B D F"}) {
+    const std::vector<ChordReading> readings = readNotes(notes);
+    EXPECT_EQ(readings, asTheyStand(readings)) << notes;
+  }
+}
+
+// The foreign note is said the same way in words, in plain accidentals and beside a numeral.
+TEST(ChordReader, WritesAForeignNoteInEveryForm) {
+  const ParsedChord suspended = parseChord("B2 D4 A4");
+  const std::vector<ChordReading> readings = readChord(suspended.pitches);
+  const auto reading = std::ranges::find_if(
+      readings, [](const ChordReading& r) { return r.foreign && r.root == 7; });
+  ASSERT_NE(reading, readings.end());
+  EXPECT_EQ(nameOf(*reading), "G major over B, with A in place of G");
+  const std::span<const ChordReading> one(&*reading, 1);
+  EXPECT_EQ(answerText(one, "", {Accidentals::Modern, {}, MusicalKey{1, false}}),
+            "G/B (A for G) — I6 in G");
+  const std::vector<ChordReading> passing = readNotes("C4 E4 F#4 G4");
+  ASSERT_TRUE(passing.back().foreign);
+  EXPECT_EQ(symbolOf(passing.back(), Accidentals::Plain), "C (+F#)");
+  EXPECT_EQ(nameOf(passing.back()), "C major, with F♯ as a foreign note");
+}
+
 // Regression: a thirteenth chord that keeps little more than its root, seventh and thirteenth,
 // the thirteenth in the bass, came before the simpler readings of the same notes.
 TEST(ChordReader, ThinExtensionsInTheBassComeLast) {
@@ -330,7 +415,8 @@ TEST(ChordReader, ThinExtensionsInTheBassComeLast) {
 }
 
 TEST(ChordReader, OmittedNotesAreOnlyThoseTheTypeAllows) {
-  const std::vector<ChordReading> shell = readSelection(selectionOf({1, 5, 11, 22}));  // C E B♭ A
+  const std::vector<ChordReading> shell =
+      asTheyStand(readSelection(selectionOf({1, 5, 11, 22})));  // C E B♭ A
   ASSERT_EQ(symbols(shell), std::vector<std::string>{"C13"});
   // The eleventh is left out of a 13th chord with a major third by habit: no omission.
   EXPECT_EQ(nameOf(shell.front()), "C dominant thirteenth without fifth and ninth");

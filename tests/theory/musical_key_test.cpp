@@ -18,12 +18,13 @@ namespace tonalis::theory {
 namespace {
 
 std::string answer(std::string_view notes, std::optional<MusicalKey> key,
-                   ReadingStyle style = ReadingStyle::Analysis, bool named = false) {
+                   ReadingStyle style = ReadingStyle::Analysis, bool named = false,
+                   std::size_t limit = SIZE_MAX) {
   const ParsedChord chord = parseChord(notes);
   EXPECT_EQ(chord.error, std::nullopt) << notes;
   AnswerFormat format{Accidentals::Modern, {}, key};
   if (named) format.given = givenNames(chord.pitches, chord.spellings);
-  return answerText(readChord(chord.pitches, {style, key}), " | ", format);
+  return answerText(readChord(chord.pitches, {style, key}), " | ", format, limit);
 }
 
 // The best reading of an answer.
@@ -90,13 +91,15 @@ TEST(MusicalKey, ReadingsCarryTheirRomanNumeral) {
 // Names given with the notes are kept: the root and the bass are spelled as they were written,
 // and every reading of the answer spells a pitch one way.
 TEST(NoteSpelling, KeepsTheNamesTheNotesCameWith) {
-  EXPECT_EQ(answer("C#3 E3 A#3", std::nullopt, ReadingStyle::Analysis, true),
+  EXPECT_EQ(answer("C#3 E3 A#3", std::nullopt, ReadingStyle::Analysis, true, 2),
             "A♯dim/C♯ | F♯7(no root)/C♯");
-  EXPECT_EQ(answer("C#3 E3 A#3", std::nullopt), "B♭dim/D♭ | F♯7(no root)/D♭");
+  EXPECT_EQ(answer("C#3 E3 A#3", std::nullopt, ReadingStyle::Analysis, false, 2),
+            "B♭dim/D♭ | F♯7(no root)/D♭");
   // The numeral's degree follows the root as spelled: A♯ is a raised sixth, B♭ a lowered seventh.
   EXPECT_EQ(first("C#3 E3 A#3", MusicalKey{0, false}), "A♯dim/C♯ — ♯vio6 in C");
   EXPECT_EQ(first("Db3 E3 Bb3", MusicalKey{0, false}), "B♭dim/D♭ — ♭viio6 in C");
-  EXPECT_EQ(answer("G#3 C4 E4", std::nullopt, ReadingStyle::Analysis, true), "G♯+ | C+/G♯ | E+/G♯");
+  EXPECT_EQ(answer("G#3 C4 E4", std::nullopt, ReadingStyle::Analysis, true, 3),
+            "G♯+ | C+/G♯ | E+/G♯");
   // Names win over the key; the key picks the diminished seventh's root, on its leading note.
   EXPECT_EQ(first("E#3 G#3 B3 D4", MusicalKey{3, true}), "G♯dim7/E♯ — viio2 in a");
   EXPECT_EQ(first("F3 G#3 B3 D4", MusicalKey{3, true}), "G♯dim7/F — viio2 in a");
