@@ -7,7 +7,6 @@
 
 #include <QMainWindow>
 #include <chrono>
-#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,6 +16,7 @@
 #include "main_window/frm_main_controls.h"
 #include "main_window/message_box.h"
 #include "main_window/page_printer.h"
+#include "main_window/report_queue.h"
 #include "main_window/window_state.h"
 #include "midi/midi_input.h"
 #include "midi/midi_output.h"
@@ -159,6 +159,7 @@ class frmMain : public QMainWindow {
 
   // The "Input" menu and what is played into it (frm_main_input.cpp).
   void takeInputEvents();
+  void handleInputEvent(const midi::InputEvent& event);
   void openRememberedInput(const std::vector<std::string>& ports);
   void showInputList(const std::vector<std::string>& ports);
   void checkInputEntry();
@@ -172,7 +173,7 @@ class frmMain : public QMainWindow {
   // The "Chord" menu (frm_main_chord.cpp).
   void chooseReading(const ReadoutSettings& settings);
   void addChordPreferences(PreferencesDialog& dialog);
-  void showReading(const theory::Selection& selection);
+  void showReading();
 
   midi::MidiOutput& m_output;
   MessageBox& m_messages;
@@ -185,8 +186,7 @@ class frmMain : public QMainWindow {
   QTimer* m_keyRepeatTimer = nullptr;  // settles the computer-key releases held back
   bool m_outputClosed = true;          // nothing is open before the load step
   // The output answers later; its reports are handled one at a time, in order.
-  std::deque<midi::MidiEvent> m_midiEvents;
-  bool m_handlingMidiEvent = false;
+  ReportQueue<midi::MidiEvent> m_outputReports;
   bool m_devicesListed = false;
   bool m_deviceMenuFilled = false;
   // Opens asked for whose result has not come yet; the cursor shows it meanwhile.
@@ -199,6 +199,7 @@ class frmMain : public QMainWindow {
   HelpMenu* m_help = nullptr;
 
   midi::MidiInput* m_input = nullptr;
+  ReportQueue<midi::InputEvent> m_inputReports;
   InputChoice m_inputChoice;
   midi::MidiThru m_thru{m_output};
   theory::HeldKeys m_held;

@@ -13,6 +13,7 @@
 #include "main_window/chord_readout.h"
 #include "main_window/frm_main.h"
 #include "main_window/preferences_dialog.h"
+#include "theory/chord_reader.h"
 #include "theory/musical_key.h"
 
 namespace tonalis {
@@ -80,7 +81,7 @@ void frmMain::useChordChoice(ChordChoice choice) {
                     QStringLiteral("style(lead-sheet)"),
                     m_readout.options.style == ReadingStyle::LeadSheet),
           &QAction::triggered, this, [chooseStyle] { chooseStyle(ReadingStyle::LeadSheet); });
-  showReading(m_held.held().empty() ? m_selection : m_held.held());
+  showReading();
 }
 
 // The same two choices as rows of the preferences, kept in step with the menu.
@@ -97,14 +98,19 @@ void frmMain::addChordPreferences(PreferencesDialog& dialog) {
 void frmMain::chooseReading(const ReadoutSettings& settings) {
   m_readout = settings;
   if (m_chordChoice.remember) m_chordChoice.remember(settings);
-  showReading(m_held.held().empty() ? m_selection : m_held.held());
+  showReading();
 }
 
-void frmMain::showReading(const theory::Selection& selection) {
+// The notes held on the MIDI keyboard are read as played, so that a low bass stays the bass;
+// without them, the selected keys.
+void frmMain::showReading() {
   theory::ReadingOptions options = m_readout.options;
   if (m_readout.automaticKey) options.key = m_recentNotes.guessedKey();
-  showChordReading(*m_ui.lblChordReading, selection, options, *m_ui.announcer,
-                   m_readout.automaticKey);
+  const std::vector<int> held = m_held.pitches();
+  showChordReading(
+      *m_ui.lblChordReading,
+      held.empty() ? theory::readSelection(m_selection, options) : theory::readChord(held, options),
+      options, *m_ui.announcer, m_readout.automaticKey);
 }
 
 }  // namespace tonalis

@@ -71,16 +71,8 @@ void frmMain::device_Click(int entry) {
 }
 
 void frmMain::takeMidiEvents() {
-  for (midi::MidiEvent& event : m_output.takeEvents()) m_midiEvents.push_back(std::move(event));
-  // A message box shown for one report lets the next wake-up in: it only queues.
-  if (m_handlingMidiEvent) return;
-  m_handlingMidiEvent = true;
-  while (!m_midiEvents.empty()) {
-    const midi::MidiEvent event = std::move(m_midiEvents.front());
-    m_midiEvents.pop_front();
-    handleMidiEvent(event);
-  }
-  m_handlingMidiEvent = false;
+  m_outputReports.handle(m_output.takeEvents(),
+                         [this](const midi::MidiEvent& event) { handleMidiEvent(event); });
 }
 
 void frmMain::handleMidiEvent(const midi::MidiEvent& event) {

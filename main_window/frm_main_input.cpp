@@ -67,30 +67,33 @@ void frmMain::useMidiInput(midi::MidiInput& input, InputChoice choice) {
 
 void frmMain::takeInputEvents() {
   if (m_input == nullptr) return;
+  m_inputReports.handle(m_input->takeEvents(),
+                        [this](const midi::InputEvent& event) { handleInputEvent(event); });
+}
+
+void frmMain::handleInputEvent(const midi::InputEvent& event) {
   using Kind = midi::InputEvent::Kind;
-  for (const midi::InputEvent& event : m_input->takeEvents()) {
-    switch (event.kind) {
-      case Kind::kPortsListed:
-        showInputList(event.ports);
-        openRememberedInput(event.ports);
-        break;
-      case Kind::kOpened:
-        inputOpened(event.code, event.port);
-        break;
-      case Kind::kClosed:
-        break;
-      case Kind::kPortLost:
-        if (!m_inputPort.empty() && event.port == m_inputPort) {
-          endPlaying();
-          m_inputPort.clear();
-          checkInputEntry();
-          m_messages.show(lostInputMessage(event.port));
-        }
-        break;
-      case Kind::kNote:
-        playIncoming(event.note);
-        break;
-    }
+  switch (event.kind) {
+    case Kind::kPortsListed:
+      showInputList(event.ports);
+      openRememberedInput(event.ports);
+      break;
+    case Kind::kOpened:
+      inputOpened(event.code, event.port);
+      break;
+    case Kind::kClosed:
+      break;
+    case Kind::kPortLost:
+      if (!m_inputPort.empty() && event.port == m_inputPort) {
+        endPlaying();
+        m_inputPort.clear();
+        checkInputEntry();
+        m_messages.show(lostInputMessage(event.port));
+      }
+      break;
+    case Kind::kNote:
+      playIncoming(event.note);
+      break;
   }
 }
 
@@ -183,7 +186,7 @@ void frmMain::showPlaying() {
     cmdClear_Click();
     setSelection(*std::exchange(m_playedSelection, std::nullopt));
   }
-  showReading(held.empty() ? m_selection : held);
+  showReading();
 }
 
 // Before the input, the output or the device list changes: nothing of the thru may go on
@@ -194,7 +197,7 @@ void frmMain::endPlaying() {
   m_playedSelection.reset();
   if (m_heldDisplayTimer != nullptr) m_heldDisplayTimer->stop();
   m_ui.keyboard->setHeldKeys({});
-  showReading(m_selection);
+  showReading();
 }
 
 void frmMain::closeInput() {

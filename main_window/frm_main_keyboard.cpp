@@ -32,7 +32,7 @@ void frmMain::lblKey_Click(int key) {
 void frmMain::setSelection(const theory::Selection& selection) {
   m_selection = selection;
   m_ui.keyboard->showSelection(m_selection);
-  showReading(m_selection);
+  showReading();
 }
 
 // A computer key acts like the mouse on its on-screen key: down is the press, up the release

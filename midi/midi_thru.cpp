@@ -6,7 +6,9 @@
 namespace tonalis::midi {
 namespace {
 
-constexpr int kThruChannel = 0;  // channel 1
+// Channel 7: the keys use channel 1 and the chart's chords channels 2 to 6, and a note-off
+// ends a note on its channel whoever started it, so the thru keeps a channel of its own.
+constexpr int kThruChannel = 6;
 constexpr std::uint8_t kSustainController = 64;
 constexpr std::uint8_t kPedalDownValue = 127;
 

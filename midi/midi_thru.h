@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Plays what comes from a MIDI input on a MIDI output: each note on channel 1 with its own
+// Plays what comes from a MIDI input on a MIDI output: each note on channel 7 with its own
 // velocity, and the sustain pedal. It remembers what it started, so that everything can be
 // stopped before the input or the output changes: a note whose release goes elsewhere would
 // sound on forever.
@@ -30,7 +30,7 @@ class MidiThru {
   static constexpr int kNoteCount = 128;
 
   MidiOutput& m_output;
-  // Notes pressed on several input channels sound once on channel 1; the count says how
+  // Notes pressed on several input channels sound once on the thru's channel; the count says how
   // many of them have not been released yet.
   std::array<int, kNoteCount> m_presses{};
   bool m_pedalDown = false;
