@@ -14,6 +14,7 @@
 #include "midi/midi_thru.h"
 #include "midi/short_message.h"
 #include "midi/system_midi_input.h"
+#include "player/channels.h"
 #include "support/input_reports.h"
 #include "support/jack_server.h"
 
@@ -87,7 +88,7 @@ void BM_InputNoteOnToThruNoteOn(benchmark::State& state) {
     return;
   }
   TimingOutput output;
-  midi::MidiThru thru(output);
+  midi::MidiThru thru(output, kThruChannel);
   std::vector<double> latencies;
   int note = 36;
   for (auto _ : state) {

@@ -13,7 +13,6 @@
 #include "main_window/chord_readout.h"
 #include "main_window/frm_main.h"
 #include "main_window/preferences_dialog.h"
-#include "theory/chord_reader.h"
 #include "theory/musical_key.h"
 
 namespace tonalis {
@@ -101,16 +100,11 @@ void frmMain::chooseReading(const ReadoutSettings& settings) {
   showReading();
 }
 
-// The notes held on the MIDI keyboard are read as played, so that a low bass stays the bass;
-// without them, the selected keys.
 void frmMain::showReading() {
   theory::ReadingOptions options = m_readout.options;
-  if (m_readout.automaticKey) options.key = m_recentNotes.guessedKey();
-  const std::vector<int> held = m_held.pitches();
-  showChordReading(
-      *m_ui.lblChordReading,
-      held.empty() ? theory::readSelection(m_selection, options) : theory::readChord(held, options),
-      options, *m_ui.announcer, m_readout.automaticKey);
+  if (m_readout.automaticKey) options.key = m_session.guessedKey();
+  showChordReading(*m_ui.lblChordReading, m_session.reading(options), options, *m_ui.announcer,
+                   m_readout.automaticKey);
 }
 
 }  // namespace tonalis

@@ -60,9 +60,9 @@ void frmMain::device_Click(int entry) {
     m_ui.device[other]->setChecked(static_cast<int>(other) == entry);
   }
   m_state.curDevice = entry - 1;
-  m_deviceChosen = true;
-  m_chosenDevice =
-      entry == 0 ? QString() : m_ui.device[static_cast<std::size_t>(entry)]->data().toString();
+  m_session.chooseOutput(
+      entry == 0 ? std::string()
+                 : m_ui.device[static_cast<std::size_t>(entry)]->data().toString().toStdString());
   m_state.hMidiOut = nullptr;
   m_output.close();
   m_output.open(m_state.curDevice);
@@ -94,7 +94,7 @@ void frmMain::handleMidiEvent(const midi::MidiEvent& event) {
     case Kind::kDeviceLost:
       // A choice made since is under way and reports for itself.
       if (m_pendingOpens == 0 && m_state.curDevice != midi::kMidiMapper &&
-          fromUtf8(event.device) == m_chosenDevice) {
+          event.device == m_session.outputDevice()) {
         chosenDeviceLost();
       }
       break;
@@ -113,7 +113,7 @@ void frmMain::showDeviceList() {
     showPortEntry(*m_ui.device[static_cast<std::size_t>(entry)],
                   QString::fromStdString(m_output.deviceName(entry - 1)), *m_ui.mnuDevice);
   }
-  if (!m_deviceChosen) {
+  if (!m_session.outputDevice()) {
     showPreferenceValues();
     return;
   }
@@ -124,7 +124,7 @@ void frmMain::showDeviceList() {
         m_state.curDevice == midi::kMidiMapper
             ? entry == 0
             : entry > 0 &&
-                  m_ui.device[static_cast<std::size_t>(entry)]->data().toString() == m_chosenDevice;
+                  m_ui.device[static_cast<std::size_t>(entry)]->data().toString() == chosenDevice();
     if (isChosen) chosen = entry;
   }
   for (int entry = 0; entry < entries; ++entry) {
@@ -149,8 +149,14 @@ void frmMain::outputOpened(int code, const std::string& failureDetail) {
 
 // Said once, then the keys sound again through the built-in synthesizer.
 void frmMain::chosenDeviceLost() {
-  m_messages.show(lostDeviceMessage(m_chosenDevice));
+  m_messages.show(lostDeviceMessage(chosenDevice()));
   device_Click(0);
+}
+
+// The device of the checked entry, found again by name when the list changes; empty for
+// "MIDI Mapper" and before the load step chooses one.
+QString frmMain::chosenDevice() const {
+  return fromUtf8(m_session.outputDevice().value_or(std::string()));
 }
 
 // Only for the load step, before the window is shown: the splash stays painted meanwhile.

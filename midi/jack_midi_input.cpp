@@ -12,7 +12,6 @@
 namespace tonalis::midi {
 namespace {
 
-constexpr const char* kInputPortName = "MIDI in";
 constexpr std::size_t kArrivedBytes = 64 * 1024;
 
 // Each message waits as this header followed by its bytes.
@@ -24,7 +23,9 @@ struct Header {
 }  // namespace
 
 JackMidiInput::JackMidiInput(std::function<void()> changed, Received received)
-    : m_changed(std::move(changed)), m_received(std::move(received)) {}
+    : JackPortClient("MIDI in", JackPortIsInput),
+      m_changed(std::move(changed)),
+      m_received(std::move(received)) {}
 
 std::unique_ptr<JackMidiInput> JackMidiInput::open(std::function<void()> changed,
                                                    Received received) {
@@ -33,16 +34,12 @@ std::unique_ptr<JackMidiInput> JackMidiInput::open(std::function<void()> changed
   input.m_arrived = jack_ringbuffer_create(kArrivedBytes);
   sem_init(&input.m_arrival, 0, 0);
   input.m_delivery = std::thread([&input] { input.deliver(); });
-  input.m_client = OwnJackClient::open(input, true);
-  if (!input.m_client) return nullptr;
+  if (!input.openClient(true)) return nullptr;
   return opened;
 }
 
 JackMidiInput::~JackMidiInput() {
-  if (m_client) {
-    disconnect();
-    m_client.reset();
-  }
+  closeClient();
   m_stopping.store(true);
   sem_post(&m_arrival);
   m_delivery.join();
@@ -50,37 +47,21 @@ JackMidiInput::~JackMidiInput() {
   jack_ringbuffer_free(m_arrived);
 }
 
-std::vector<std::string> JackMidiInput::outputPorts() const {
-  if (!alive()) return {};
-  return otherJackMidiPorts(m_client->get(), JackPortIsOutput);
-}
-
-int JackMidiInput::connect(const std::string& port) {
-  disconnect();
-  if (!alive()) return kBadDeviceId;
-  const int code =
-      connectOwnMidiPort(m_client->get(), m_input, kInputPortName, JackPortIsInput, port);
-  if (code != kOk) return code;
-  m_connectedTo = port;
-  return kOk;
-}
-
 void JackMidiInput::disconnect() {
-  if (m_connectedTo.empty()) return;
-  // Deactivating also drops the connection, and ends the server's calls into this client.
-  if (alive()) jack_deactivate(m_client->get());
-  m_connectedTo.clear();
+  if (m_port.connectedTo().empty()) return;
+  // Deactivating also ends the server's calls into this client.
+  m_port.disconnect(*m_client);
   const std::lock_guard lock(m_deliveryMutex);
   jack_ringbuffer_reset(m_arrived);
 }
 
 bool JackMidiInput::connected() const {
-  return alive() && !m_connectedTo.empty() &&
-         jack_port_connected_to(m_input, m_connectedTo.c_str()) != 0;
+  const std::string& other = m_port.connectedTo();
+  return alive() && !other.empty() && jack_port_connected_to(m_port.get(), other.c_str()) != 0;
 }
 
 int JackMidiInput::process(jack_nframes_t frames) {
-  void* buffer = jack_port_get_buffer(m_input, frames);
+  void* buffer = jack_port_get_buffer(m_port.get(), frames);
   const jack_nframes_t count = jack_midi_get_event_count(buffer);
   if (count == 0) return 0;
   const auto now = std::chrono::steady_clock::now().time_since_epoch().count();

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "midi/event_source.h"
+
 namespace tonalis::midi {
 
 // Device id of the system's default output, "MIDI Mapper": the built-in synthesizer.
@@ -72,19 +74,10 @@ struct MidiEvent {
   }
 };
 
-class MidiOutput {
+// A kDevicesListed among the events taken makes its list the one that deviceCount(),
+// deviceName() and open() refer to.
+class MidiOutput : public EventSource<MidiEvent> {
  public:
-  virtual ~MidiOutput() = default;
-
-  // `wakeUp` is called, from any thread, whenever events wait to be taken; it must only
-  // arrange for takeEvents() to be called on the window's thread. Pass an empty function to
-  // stop the calls: once this returns, the previous function is not running any more.
-  // Events that wait when it is set call it at once.
-  virtual void setWakeUp(std::function<void()> wakeUp) = 0;
-  // The events since the last call, in the order they happened. A kDevicesListed among them
-  // makes its list the one that deviceCount(), deviceName() and open() refer to.
-  virtual std::vector<MidiEvent> takeEvents() = 0;
-
   // The device list as last taken: the service reads it once when it starts, and again on
   // each listDevices(), which a kDevicesListed event answers.
   virtual int deviceCount() = 0;

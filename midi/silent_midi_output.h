@@ -3,7 +3,7 @@
 // that show or measure the window alone. Header only; it needs none of the MIDI libraries.
 #pragma once
 
-#include "midi/midi_event_queue.h"
+#include "midi/event_queue.h"
 #include "midi/midi_output.h"
 
 namespace tonalis::midi {
@@ -25,7 +25,7 @@ class SilentMidiOutput : public MidiOutput {
   int shortMessage(std::uint32_t) override { return kOk; }
 
  private:
-  MidiEventQueue m_events;
+  EventQueue<MidiEvent> m_events;
 };
 
 }  // namespace tonalis::midi

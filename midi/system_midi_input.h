@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "midi/input_event_queue.h"
+#include "midi/event_queue.h"
 #include "midi/input_worker.h"
 #include "midi/midi_input.h"
 
@@ -26,7 +26,7 @@ class SystemMidiInput final : public MidiInput {
   void close() override;
 
  private:
-  InputEventQueue m_events;
+  EventQueue<InputEvent> m_events;
   InputWorker m_worker;  // last: it reports into the queue
 };
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "midi/midi_event_queue.h"
+#include "midi/event_queue.h"
 #include "midi/midi_output.h"
 #include "midi/output_worker.h"
 #include "midi/soundfont_search.h"
@@ -33,7 +33,7 @@ class SystemMidiOutput final : public MidiOutput {
   int shortMessage(std::uint32_t message) override;
 
  private:
-  MidiEventQueue m_events;
+  EventQueue<MidiEvent> m_events;
   // The list of the last kDevicesListed taken, which device ids refer to.
   std::vector<std::string> m_devices;
   OutputWorker m_worker;  // last: it reports into the members above

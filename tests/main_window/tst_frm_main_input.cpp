@@ -36,20 +36,6 @@ struct InputHarness {
   }
   std::set<int> held() const { return h.window.findChild<KeyboardWidget*>()->heldKeys(); }
   QString reading() const { return h.label(QStringLiteral("lblChordReading"))->text(); }
-  // The notes sounding now, by channel and note: a note-off ends the note on its channel
-  // whoever started it, as a synthesizer does.
-  std::set<std::pair<int, int>> sounding() const {
-    std::set<std::pair<int, int>> notes;
-    for (const std::uint32_t m : h.output.messages()) {
-      const std::pair<int, int> note{static_cast<int>(m & 0x0F), static_cast<int>(m >> 8 & 0x7F)};
-      if ((m & 0xF0) == 0x90) {
-        notes.insert(note);
-      } else if ((m & 0xF0) == 0x80) {
-        notes.erase(note);
-      }
-    }
-    return notes;
-  }
 
   // The input outlives the window that uses it.
   RecordingMidiInput input;
@@ -104,36 +90,6 @@ class TstFrmMainInput : public QObject {
     t.input.play(note(Kind::kPedalUp, 0));
     QTRY_COMPARE(t.h.selectedKeys(), (std::vector<int>{1, 5, 8}));
     QVERIFY(t.held().empty());
-  }
-
-  // The bass is read as played: G2 under C4 E4 G4 is "C/G", though the keyboard folds it.
-  void lowBassReadAsPlayed() {
-    InputHarness t;
-    t.entry(1)->trigger();
-    WindowHarness::settle();
-    for (const int n : {43, 60, 64, 67}) t.input.play(note(Kind::kNoteOn, n));
-    QTRY_COMPARE(t.held(), (std::set<int>{1, 5, 8}));
-    QVERIFY2(t.reading().startsWith(QStringLiteral("C/G")), qPrintable(t.reading()));
-  }
-
-  // A clicked key that sounds the note the musician holds leaves the held one sounding, and
-  // the other way round.
-  void thruAndKeysDoNotSilenceEachOther() {
-    InputHarness t;
-    t.entry(1)->trigger();
-    WindowHarness::settle();
-    t.input.play(note(Kind::kNoteOn, 60));
-    QTRY_COMPARE(t.held(), std::set<int>{1});
-    QTest::mousePress(t.h.key(1), Qt::LeftButton);
-    QTest::mouseRelease(t.h.key(1), Qt::LeftButton);
-    QCOMPARE(t.sounding().size(), std::size_t{1});
-
-    QTest::mousePress(t.h.key(1), Qt::LeftButton);
-    t.input.play(note(Kind::kNoteOff, 60, 0));
-    QTRY_VERIFY(t.held().empty());
-    QCOMPARE(t.sounding().size(), std::size_t{1});
-    QTest::mouseRelease(t.h.key(1), Qt::LeftButton);
-    QVERIFY(t.sounding().empty());
   }
 
   // The input's reports are taken in the order they came even when a message box, which runs

@@ -15,14 +15,13 @@ using ::testing::IsEmpty;
 using ::testing::UnorderedElementsAre;
 using Kind = NoteEvent::Kind;
 
-// Channel 7, which neither the keys nor the chart's chords use.
 constexpr int kThru = 6;
 constexpr std::uint32_t kPedalDown = packShortMessage(0xB6, 64, 127);
 constexpr std::uint32_t kPedalUp = packShortMessage(0xB6, 64, 0);
 
-TEST(MidiThru, PlaysEveryChannelOnItsOwnChannelWithItsVelocity) {
+TEST(MidiThru, PlaysEveryChannelOnItsChannelWithItsVelocity) {
   testing::RecordingMidiOutput output;
-  MidiThru thru(output);
+  MidiThru thru(output, kThru);
   thru.play({Kind::kNoteOn, 0, 60, 100});
   thru.play({Kind::kNoteOn, 9, 64, 30});
   thru.play({Kind::kPedalDown, 3, 0, 90});
@@ -38,7 +37,7 @@ TEST(MidiThru, PlaysEveryChannelOnItsOwnChannelWithItsVelocity) {
 // A note held from two channels sounds on until both have let go of it.
 TEST(MidiThru, NoteFromTwoChannelsStopsWithTheLastRelease) {
   testing::RecordingMidiOutput output;
-  MidiThru thru(output);
+  MidiThru thru(output, kThru);
   thru.play({Kind::kNoteOn, 0, 60, 100});
   thru.play({Kind::kNoteOn, 1, 60, 80});
   thru.play({Kind::kNoteOff, 1, 60});
@@ -52,7 +51,7 @@ TEST(MidiThru, NoteFromTwoChannelsStopsWithTheLastRelease) {
 TEST(MidiThru, ReleasesEverythingItStartedAndOnlyThat) {
   testing::RecordingMidiOutput output;
   {
-    MidiThru thru(output);
+    MidiThru thru(output, kThru);
     thru.play({Kind::kNoteOn, 0, 60, 100});
     thru.play({Kind::kNoteOn, 2, 60, 100});
     thru.play({Kind::kNoteOn, 0, 127, 1});

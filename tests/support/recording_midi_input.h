@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "midi/input_event_queue.h"
+#include "midi/event_queue.h"
 #include "midi/midi_input.h"
 
 namespace tonalis::testing {
@@ -63,7 +63,7 @@ class RecordingMidiInput : public midi::MidiInput {
   std::map<std::string, int> m_openResults;
   std::vector<std::string> m_calls;
   std::string m_open;
-  midi::InputEventQueue m_events;
+  midi::EventQueue<midi::InputEvent> m_events;
 };
 
 }  // namespace tonalis::testing

@@ -8,11 +8,12 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "midi/midi_event_queue.h"
+#include "midi/event_queue.h"
 #include "midi/midi_output.h"
 
 namespace tonalis::testing {
@@ -90,6 +91,21 @@ class RecordingMidiOutput : public midi::MidiOutput {
 
   const std::vector<std::string>& calls() const { return m_calls; }
   const std::vector<std::uint32_t>& messages() const { return m_messages; }
+  // The notes sounding after the messages sent, by channel and note: a note-off ends the note
+  // on its channel whoever started it, as a synthesizer does.
+  std::set<std::pair<int, int>> sounding() const {
+    std::set<std::pair<int, int>> notes;
+    for (const std::uint32_t m : m_messages) {
+      const std::pair<int, int> note{static_cast<int>(m & 0x0F), static_cast<int>(m >> 8 & 0x7F)};
+      const bool on = (m & 0xF0) == 0x90 && (m >> 16 & 0x7F) > 0;
+      if (on) {
+        notes.insert(note);
+      } else if ((m & 0xF0) == 0x80 || (m & 0xF0) == 0x90) {
+        notes.erase(note);
+      }
+    }
+    return notes;
+  }
   bool isOpen() const { return m_open; }
   void forget() {
     m_calls.clear();
@@ -107,7 +123,7 @@ class RecordingMidiOutput : public midi::MidiOutput {
   std::vector<std::string> m_calls;
   std::vector<std::uint32_t> m_messages;
   bool m_open = false;
-  midi::MidiEventQueue m_events;
+  midi::EventQueue<midi::MidiEvent> m_events;
 };
 
 }  // namespace tonalis::testing
