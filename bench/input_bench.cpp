@@ -28,10 +28,8 @@ class TimingOutput final : public midi::MidiOutput {
  public:
   void setWakeUp(std::function<void()>) override {}
   std::vector<midi::MidiEvent> takeEvents() override { return {}; }
-  int deviceCount() override { return 0; }
-  std::string deviceName(int) override { return {}; }
   void listDevices() override {}
-  void open(int) override {}
+  void open(const std::string&) override {}
   void close() override {}
   void chooseSoundFont(const std::string&) override {}
   int shortMessage(std::uint32_t message) override {

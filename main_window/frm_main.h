@@ -184,7 +184,8 @@ class frmMain : public QMainWindow {
   bool m_outputClosed = true;          // nothing is open before the load step
   // The output answers later; its reports are handled one at a time, in order.
   ReportQueue<midi::MidiEvent> m_outputReports;
-  bool m_devicesListed = false;
+  // The names of the devices as the output last listed them; none before its first list.
+  std::optional<std::vector<std::string>> m_devices;
   bool m_deviceMenuFilled = false;
   // Opens asked for whose result has not come yet; the cursor shows it meanwhile.
   int m_pendingOpens = 0;

@@ -63,11 +63,10 @@ void OutputWorker::openMapper() {
   });
 }
 
-void OutputWorker::openDevice(std::optional<std::string> name) {
+void OutputWorker::openDevice(std::string name) {
   post([this, name = std::move(name)] {
     closeOutput();
-    const SystemPort* port =
-        name ? findSystemPort(m_ports, *name, [this] { return readPorts(); }) : nullptr;
+    const SystemPort* port = findSystemPort(m_ports, name, [this] { return readPorts(); });
     if (port == nullptr) {
       finishOpen(Opened<MessageSink>::failure(kBadDeviceId), {}, false);
     } else if (port->system == PortSystem::kAlsa) {

@@ -37,8 +37,8 @@ class OutputWorker {
   // Starts the built-in synthesizer ahead of time; the next openMapper() takes it.
   void prepareMapper();
   void openMapper();
-  // Opens the device of that name; an empty optional reports kBadDeviceId.
-  void openDevice(std::optional<std::string> name);
+  // Opens the device of that name; kBadDeviceId when there is none.
+  void openDevice(std::string name);
   void close();
   void send(const ChannelMessage& message);
   void chooseSoundFont(std::filesystem::path file);

@@ -14,10 +14,8 @@ class SilentMidiOutput : public MidiOutput {
 
   void setWakeUp(std::function<void()> wakeUp) override { m_events.setWakeUp(std::move(wakeUp)); }
   std::vector<MidiEvent> takeEvents() override { return m_events.take(); }
-  int deviceCount() override { return 0; }
-  std::string deviceName(int) override { return {}; }
   void listDevices() override { m_events.push(MidiEvent::listed({})); }
-  void open(int) override { m_events.push(MidiEvent::opened(kOk)); }
+  void open(const std::string&) override { m_events.push(MidiEvent::opened(kOk)); }
   void close() override { m_events.push(MidiEvent::closed(kOk)); }
   void chooseSoundFont(const std::string& file) override {
     m_events.push(MidiEvent::soundFontLoaded(file));

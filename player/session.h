@@ -64,7 +64,8 @@ class Session {
   // The key the notes played lately suggest.
   std::optional<theory::MusicalKey> guessedKey() const { return m_recentNotes.guessedKey(); }
 
-  // The output device chosen, by name: empty for the mapper, none before the first choice.
+  // The output device chosen, by name (midi::kMidiMapper for the built-in synthesizer); none
+  // before the first choice.
   const std::optional<std::string>& outputDevice() const { return m_outputDevice; }
   void chooseOutput(std::string device) { m_outputDevice = std::move(device); }
   // The input port in use or being opened, empty for none.
