@@ -61,4 +61,16 @@ class EventQueue {
   std::function<void()> m_wakeUp;
 };
 
+// A MidiOutput or MidiInput (`Interface`) whose events wait in a queue of its own: the
+// window's two calls are answered from the queue, which the service pushes to.
+template <typename Interface, typename Event>
+class QueuedEventSource : public Interface {
+ public:
+  void setWakeUp(std::function<void()> wakeUp) final { m_events.setWakeUp(std::move(wakeUp)); }
+  std::vector<Event> takeEvents() final { return m_events.take(); }
+
+ protected:
+  EventQueue<Event> m_events;
+};
+
 }  // namespace tonalis::midi

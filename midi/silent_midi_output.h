@@ -8,12 +8,10 @@
 
 namespace tonalis::midi {
 
-class SilentMidiOutput : public MidiOutput {
+class SilentMidiOutput : public QueuedEventSource<MidiOutput, MidiEvent> {
  public:
   SilentMidiOutput() { listDevices(); }
 
-  void setWakeUp(std::function<void()> wakeUp) override { m_events.setWakeUp(std::move(wakeUp)); }
-  std::vector<MidiEvent> takeEvents() override { return m_events.take(); }
   void listDevices() override { m_events.push(MidiEvent::listed({})); }
   void open(const std::string&) override { m_events.push(MidiEvent::opened(kOk)); }
   void close() override { m_events.push(MidiEvent::closed(kOk)); }
@@ -21,9 +19,6 @@ class SilentMidiOutput : public MidiOutput {
     m_events.push(MidiEvent::soundFontLoaded(file));
   }
   int shortMessage(std::uint32_t) override { return kOk; }
-
- private:
-  EventQueue<MidiEvent> m_events;
 };
 
 }  // namespace tonalis::midi

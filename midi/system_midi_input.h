@@ -12,21 +12,18 @@
 
 namespace tonalis::midi {
 
-class SystemMidiInput final : public MidiInput {
+class SystemMidiInput final : public QueuedEventSource<MidiInput, InputEvent> {
  public:
   // Returns at once; its thread then reads the port list.
   SystemMidiInput();
   // Waits until what was asked is done and the port is closed.
   ~SystemMidiInput() override;
 
-  void setWakeUp(std::function<void()> wakeUp) override;
-  std::vector<InputEvent> takeEvents() override;
   void listPorts() override;
   void open(const std::string& port) override;
   void close() override;
 
  private:
-  EventQueue<InputEvent> m_events;
   InputWorker m_worker;  // last: it reports into the queue
 };
 

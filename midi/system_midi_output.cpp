@@ -14,14 +14,6 @@ SystemMidiOutput::SystemMidiOutput(SoundFontSearch soundFonts)
 
 SystemMidiOutput::~SystemMidiOutput() = default;
 
-void SystemMidiOutput::setWakeUp(std::function<void()> wakeUp) {
-  m_events.setWakeUp(std::move(wakeUp));
-}
-
-std::vector<MidiEvent> SystemMidiOutput::takeEvents() {
-  return m_events.take();
-}
-
 void SystemMidiOutput::listDevices() {
   m_worker.listDevices();
 }

@@ -13,7 +13,7 @@
 
 namespace tonalis::midi {
 
-class SystemMidiOutput final : public MidiOutput {
+class SystemMidiOutput final : public QueuedEventSource<MidiOutput, MidiEvent> {
  public:
   // Returns at once; its thread then reads the device list and starts the built-in
   // synthesizer, so that both are ready when they are asked for.
@@ -21,8 +21,6 @@ class SystemMidiOutput final : public MidiOutput {
   // Waits until what was asked is done and the output is closed, its notes stopped.
   ~SystemMidiOutput() override;
 
-  void setWakeUp(std::function<void()> wakeUp) override;
-  std::vector<MidiEvent> takeEvents() override;
   void listDevices() override;
   void open(const std::string& device) override;
   void close() override;
@@ -30,7 +28,6 @@ class SystemMidiOutput final : public MidiOutput {
   int shortMessage(std::uint32_t message) override;
 
  private:
-  EventQueue<MidiEvent> m_events;
   OutputWorker m_worker;  // last: it reports into the members above
 };
 

@@ -18,7 +18,7 @@
 
 namespace tonalis::testing {
 
-class RecordingMidiOutput : public midi::MidiOutput {
+class RecordingMidiOutput : public midi::QueuedEventSource<midi::MidiOutput, midi::MidiEvent> {
  public:
   explicit RecordingMidiOutput(std::vector<std::string> names = {}) : m_names(std::move(names)) {
     pushListing();
@@ -44,9 +44,6 @@ class RecordingMidiOutput : public midi::MidiOutput {
     m_events.push(
         midi::MidiEvent::soundFontFailed(std::move(file), std::move(reason), std::move(playing)));
   }
-
-  void setWakeUp(std::function<void()> wakeUp) override { m_events.setWakeUp(std::move(wakeUp)); }
-  std::vector<midi::MidiEvent> takeEvents() override { return m_events.take(); }
 
   void listDevices() override {
     m_calls.emplace_back("listDevices");
@@ -112,7 +109,6 @@ class RecordingMidiOutput : public midi::MidiOutput {
   std::vector<std::uint32_t> m_messages;
   std::set<std::pair<int, int>> m_sounding;
   bool m_open = false;
-  midi::EventQueue<midi::MidiEvent> m_events;
 };
 
 }  // namespace tonalis::testing
