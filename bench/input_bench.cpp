@@ -14,6 +14,7 @@
 #include "midi/midi_thru.h"
 #include "midi/short_message.h"
 #include "midi/system_midi_input.h"
+#include "player/channels.h"
 #include "support/input_reports.h"
 #include "support/jack_server.h"
 
@@ -27,10 +28,8 @@ class TimingOutput final : public midi::MidiOutput {
  public:
   void setWakeUp(std::function<void()>) override {}
   std::vector<midi::MidiEvent> takeEvents() override { return {}; }
-  int deviceCount() override { return 0; }
-  std::string deviceName(int) override { return {}; }
   void listDevices() override {}
-  void open(int) override {}
+  void open(const std::string&) override {}
   void close() override {}
   void chooseSoundFont(const std::string&) override {}
   int shortMessage(std::uint32_t message) override {
@@ -87,7 +86,7 @@ void BM_InputNoteOnToThruNoteOn(benchmark::State& state) {
     return;
   }
   TimingOutput output;
-  midi::MidiThru thru(output);
+  midi::MidiThru thru(output, kThruChannel);
   std::vector<double> latencies;
   int note = 36;
   for (auto _ : state) {

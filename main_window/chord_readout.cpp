@@ -45,9 +45,8 @@ QLabel* makeChordReadout(QWidget* client) {
   return readout;
 }
 
-void showChordReading(QLabel& readout, const theory::Selection& selection,
+void showChordReading(QLabel& readout, const std::vector<theory::ChordReading>& readings,
                       const theory::ReadingOptions& options, Announcer& announcer, bool guessed) {
-  const std::vector<theory::ChordReading> readings = theory::readSelection(selection, options);
   const theory::Accidentals accidentals = accidentalsFor(readout);
   const std::size_t shown = options.key ? kShownReadingsInKey : kShownReadings;
   readout.setText(QString::fromStdString(

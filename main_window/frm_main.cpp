@@ -31,7 +31,7 @@ frmMain::frmMain(midi::MidiOutput& output, MessageBox& messages, PagePrinter& pr
       m_messages(messages),
       m_printer(printer),
       m_ui(buildControls(*this)),
-      m_player(output) {
+      m_session(output) {
   setObjectName(QStringLiteral("frmMain"));
   // Opened at the design's own size; the program fits it to the screen before showing it. Not
   // from sizeHint(), which would polish every control before the window is shown.

@@ -7,7 +7,6 @@
 
 #include <QMainWindow>
 #include <chrono>
-#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,15 +16,12 @@
 #include "main_window/frm_main_controls.h"
 #include "main_window/message_box.h"
 #include "main_window/page_printer.h"
+#include "main_window/report_queue.h"
 #include "main_window/window_state.h"
 #include "midi/midi_input.h"
 #include "midi/midi_output.h"
-#include "midi/midi_thru.h"
-#include "player/note_player.h"
+#include "player/session.h"
 #include "theory/chord_ranking.h"
-#include "theory/held_keys.h"
-#include "theory/key_finding.h"
-#include "theory/selection.h"
 
 class QAction;
 class QLabel;
@@ -88,7 +84,8 @@ class frmMain : public QMainWindow {
 
   // For tests and tools.
   const WindowState& state() const { return m_state; }
-  const NotePlayer& player() const { return m_player; }
+  const NotePlayer& player() const { return m_session.player(); }
+  const Session& session() const { return m_session; }
   bool chartMarkerVisible(int markerIndex) const;
   int visibleChartMarkerCount() const;
   // How long a computer key's release waits for the platform's repeat press of the same key.
@@ -138,11 +135,11 @@ class frmMain : public QMainWindow {
   void outputOpened(int code, const std::string& failureDetail);
   void chosenDeviceLost();
   void waitForOutput(const std::function<bool()>& done);
+  QString chosenDevice() const;
 
   // Sounding through the note player, and volume (frm_main_midi.cpp).
   void imgChordDisp_MouseDown(int picture);
   void imgChordDisp_MouseUp(int picture);
-  std::vector<int> chartNotes(int picture) const;
   void showSoundingFlags();
   void silenceAll();
   void closeOutput();
@@ -159,6 +156,7 @@ class frmMain : public QMainWindow {
 
   // The "Input" menu and what is played into it (frm_main_input.cpp).
   void takeInputEvents();
+  void handleInputEvent(const midi::InputEvent& event);
   void openRememberedInput(const std::vector<std::string>& ports);
   void showInputList(const std::vector<std::string>& ports);
   void checkInputEntry();
@@ -172,40 +170,32 @@ class frmMain : public QMainWindow {
   // The "Chord" menu (frm_main_chord.cpp).
   void chooseReading(const ReadoutSettings& settings);
   void addChordPreferences(PreferencesDialog& dialog);
-  void showReading(const theory::Selection& selection);
+  void showReading();
 
   midi::MidiOutput& m_output;
   MessageBox& m_messages;
   PagePrinter& m_printer;
   WindowState m_state;
   FrmMainControls m_ui;
-  NotePlayer m_player;
-  theory::Selection m_selection;
+  // What is selected, charted, held and sounding, and the devices chosen.
+  Session m_session;
   ComputerKeys m_computerKeys;
   QTimer* m_keyRepeatTimer = nullptr;  // settles the computer-key releases held back
   bool m_outputClosed = true;          // nothing is open before the load step
   // The output answers later; its reports are handled one at a time, in order.
-  std::deque<midi::MidiEvent> m_midiEvents;
-  bool m_handlingMidiEvent = false;
-  bool m_devicesListed = false;
+  ReportQueue<midi::MidiEvent> m_outputReports;
+  // The names of the devices as the output last listed them; none before its first list.
+  std::optional<std::vector<std::string>> m_devices;
   bool m_deviceMenuFilled = false;
   // Opens asked for whose result has not come yet; the cursor shows it meanwhile.
   int m_pendingOpens = 0;
-  // The device of the checked entry, found again by name when the list changes; empty for
-  // "MIDI Mapper". Nothing is chosen before the load step.
-  bool m_deviceChosen = false;
-  QString m_chosenDevice;
 
   HelpMenu* m_help = nullptr;
 
   midi::MidiInput* m_input = nullptr;
+  ReportQueue<midi::InputEvent> m_inputReports;
   InputChoice m_inputChoice;
-  midi::MidiThru m_thru{m_output};
-  theory::HeldKeys m_held;
-  std::optional<theory::Selection> m_playedSelection;
   QTimer* m_heldDisplayTimer = nullptr;
-  // The port in use or being opened, empty for "None".
-  std::string m_inputPort;
   bool m_inputListed = false;
   // The remembered port opening at start: failing, it says nothing.
   bool m_inputOpenQuietly = false;
@@ -217,7 +207,6 @@ class frmMain : public QMainWindow {
   QString m_soundFontOutcome;                  // what became of the last one chosen
   ChordChoice m_chordChoice;
   ReadoutSettings m_readout;
-  theory::RecentNotes m_recentNotes;  // for the automatic key
 };
 
 }  // namespace tonalis

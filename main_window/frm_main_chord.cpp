@@ -80,7 +80,7 @@ void frmMain::useChordChoice(ChordChoice choice) {
                     QStringLiteral("style(lead-sheet)"),
                     m_readout.options.style == ReadingStyle::LeadSheet),
           &QAction::triggered, this, [chooseStyle] { chooseStyle(ReadingStyle::LeadSheet); });
-  showReading(m_held.held().empty() ? m_selection : m_held.held());
+  showReading();
 }
 
 // The same two choices as rows of the preferences, kept in step with the menu.
@@ -97,13 +97,13 @@ void frmMain::addChordPreferences(PreferencesDialog& dialog) {
 void frmMain::chooseReading(const ReadoutSettings& settings) {
   m_readout = settings;
   if (m_chordChoice.remember) m_chordChoice.remember(settings);
-  showReading(m_held.held().empty() ? m_selection : m_held.held());
+  showReading();
 }
 
-void frmMain::showReading(const theory::Selection& selection) {
+void frmMain::showReading() {
   theory::ReadingOptions options = m_readout.options;
-  if (m_readout.automaticKey) options.key = m_recentNotes.guessedKey();
-  showChordReading(*m_ui.lblChordReading, selection, options, *m_ui.announcer,
+  if (m_readout.automaticKey) options.key = m_session.guessedKey();
+  showChordReading(*m_ui.lblChordReading, m_session.reading(options), options, *m_ui.announcer,
                    m_readout.automaticKey);
 }
 

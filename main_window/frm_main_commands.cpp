@@ -38,6 +38,7 @@ void setSymbolText(QLabel* label, const std::optional<std::string>& text) {
 
 void frmMain::cmdClear_Click() {
   m_ui.cmdPrint->setEnabled(false);
+  m_session.showChart(0);
   setSelection({});
   m_ui.shpChordDisp->hideAll();
   nameChartPictures(0);
@@ -49,14 +50,16 @@ void frmMain::cmdClear_Click() {
 
 void frmMain::cmdBuildChord_Click() {
   m_ui.shpChordDisp->hideAll();
-  const theory::ChartRoot root = theory::chooseChartRoot(m_selection);
+  const theory::ChartRoot root = theory::chooseChartRoot(m_session.selection());
   if (root.refusal) {
     // A refused chart must not leave the old chord's markers behind.
+    m_session.showChart(0);
     nameChartPictures(0);
     m_messages.show(refusalMessage(*root.refusal));
     return;
   }
   m_ui.cmdPrint->setEnabled(true);
+  m_session.showChart(root.rootKey);
   setSelection(root.selection);
   setChartRoot(*m_ui.lblChord, toQString(theory::rootName(root.rootKey)));
   const QString spokenRoot = QString::fromStdString(theory::spokenRootName(root.rootKey));
@@ -98,7 +101,7 @@ void frmMain::nameChartPictures(int rootKey) {
 }
 
 void frmMain::cmdDetChord_Click() {
-  const theory::Identification result = theory::identifyChord(m_selection);
+  const theory::Identification result = theory::identifyChord(m_session.selection());
   setText(m_ui.lblNotes, result.notes);
   setSymbolText(m_ui.lblChordSymbol, result.symbol);
   setSymbolText(m_ui.lblChordName, result.name);

@@ -38,7 +38,7 @@ QString lostDeviceMessage(const QString& device) {
 
 void frmMain::fillDeviceMenu() {
   // The output reads its device list as soon as it starts; usually it is there by now.
-  waitForOutput([this] { return m_devicesListed; });
+  waitForOutput([this] { return m_devices.has_value(); });
   m_deviceMenuFilled = true;
   showDeviceList();
 }
@@ -60,34 +60,27 @@ void frmMain::device_Click(int entry) {
     m_ui.device[other]->setChecked(static_cast<int>(other) == entry);
   }
   m_state.curDevice = entry - 1;
-  m_deviceChosen = true;
-  m_chosenDevice =
-      entry == 0 ? QString() : m_ui.device[static_cast<std::size_t>(entry)]->data().toString();
+  const std::string device =
+      entry == 0 ? midi::kMidiMapper
+                 : m_ui.device[static_cast<std::size_t>(entry)]->data().toString().toStdString();
+  m_session.chooseOutput(device);
   m_state.hMidiOut = nullptr;
   m_output.close();
-  m_output.open(m_state.curDevice);
+  m_output.open(device);
   m_outputClosed = false;
   if (m_pendingOpens++ == 0) QGuiApplication::setOverrideCursor(Qt::BusyCursor);
 }
 
 void frmMain::takeMidiEvents() {
-  for (midi::MidiEvent& event : m_output.takeEvents()) m_midiEvents.push_back(std::move(event));
-  // A message box shown for one report lets the next wake-up in: it only queues.
-  if (m_handlingMidiEvent) return;
-  m_handlingMidiEvent = true;
-  while (!m_midiEvents.empty()) {
-    const midi::MidiEvent event = std::move(m_midiEvents.front());
-    m_midiEvents.pop_front();
-    handleMidiEvent(event);
-  }
-  m_handlingMidiEvent = false;
+  m_outputReports.handle(m_output.takeEvents(),
+                         [this](const midi::MidiEvent& event) { handleMidiEvent(event); });
 }
 
 void frmMain::handleMidiEvent(const midi::MidiEvent& event) {
   using Kind = midi::MidiEvent::Kind;
   switch (event.kind) {
     case Kind::kDevicesListed:
-      m_devicesListed = true;
+      m_devices = event.devices;
       if (m_deviceMenuFilled) showDeviceList();
       break;
     case Kind::kClosed:
@@ -101,8 +94,8 @@ void frmMain::handleMidiEvent(const midi::MidiEvent& event) {
       break;
     case Kind::kDeviceLost:
       // A choice made since is under way and reports for itself.
-      if (m_pendingOpens == 0 && m_state.curDevice != midi::kMidiMapper &&
-          fromUtf8(event.device) == m_chosenDevice) {
+      if (m_pendingOpens == 0 && event.device != midi::kMidiMapper &&
+          event.device == m_session.outputDevice()) {
         chosenDeviceLost();
       }
       break;
@@ -112,27 +105,28 @@ void frmMain::handleMidiEvent(const midi::MidiEvent& event) {
 // One entry per device, reusing the entries there are, so that an open menu stays in place;
 // the chosen device keeps its check mark wherever it now is in the list.
 void frmMain::showDeviceList() {
-  m_state.deviceCount = m_output.deviceCount();
-  const int entries = 1 + std::max(0, m_state.deviceCount);
+  const std::vector<std::string>& devices = m_devices.value_or(std::vector<std::string>{});
+  m_state.deviceCount = static_cast<int>(devices.size());
+  const int entries = 1 + m_state.deviceCount;
   keepEntries(m_ui.device, entries, *m_ui.mnuDevice, *m_ui.deviceGroup, "device",
               [this](int entry) { chooseDevice(entry); });
   m_ui.device.front()->setText(tr("MIDI Mapper"));
   for (int entry = 1; entry < entries; ++entry) {
     showPortEntry(*m_ui.device[static_cast<std::size_t>(entry)],
-                  QString::fromStdString(m_output.deviceName(entry - 1)), *m_ui.mnuDevice);
+                  fromUtf8(devices[static_cast<std::size_t>(entry - 1)]), *m_ui.mnuDevice);
   }
-  if (!m_deviceChosen) {
+  if (!m_session.outputDevice()) {
     showPreferenceValues();
     return;
   }
 
+  const bool mapper = m_session.outputDevice() == midi::kMidiMapper;
   int chosen = -1;
   for (int entry = 0; entry < entries && chosen < 0; ++entry) {
     const bool isChosen =
-        m_state.curDevice == midi::kMidiMapper
-            ? entry == 0
-            : entry > 0 &&
-                  m_ui.device[static_cast<std::size_t>(entry)]->data().toString() == m_chosenDevice;
+        mapper ? entry == 0
+               : entry > 0 && m_ui.device[static_cast<std::size_t>(entry)]->data().toString() ==
+                                  chosenDevice();
     if (isChosen) chosen = entry;
   }
   for (int entry = 0; entry < entries; ++entry) {
@@ -157,8 +151,15 @@ void frmMain::outputOpened(int code, const std::string& failureDetail) {
 
 // Said once, then the keys sound again through the built-in synthesizer.
 void frmMain::chosenDeviceLost() {
-  m_messages.show(lostDeviceMessage(m_chosenDevice));
+  m_messages.show(lostDeviceMessage(chosenDevice()));
   device_Click(0);
+}
+
+// The device of the checked entry, found again by name when the list changes, as the settings
+// keep it: empty for "MIDI Mapper" and before the load step chooses one.
+QString frmMain::chosenDevice() const {
+  const std::string device = m_session.outputDevice().value_or(midi::kMidiMapper);
+  return device == midi::kMidiMapper ? QString() : fromUtf8(device);
 }
 
 // Only for the load step, before the window is shown: the splash stays painted meanwhile.

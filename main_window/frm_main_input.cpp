@@ -67,30 +67,33 @@ void frmMain::useMidiInput(midi::MidiInput& input, InputChoice choice) {
 
 void frmMain::takeInputEvents() {
   if (m_input == nullptr) return;
+  m_inputReports.handle(m_input->takeEvents(),
+                        [this](const midi::InputEvent& event) { handleInputEvent(event); });
+}
+
+void frmMain::handleInputEvent(const midi::InputEvent& event) {
   using Kind = midi::InputEvent::Kind;
-  for (const midi::InputEvent& event : m_input->takeEvents()) {
-    switch (event.kind) {
-      case Kind::kPortsListed:
-        showInputList(event.ports);
-        openRememberedInput(event.ports);
-        break;
-      case Kind::kOpened:
-        inputOpened(event.code, event.port);
-        break;
-      case Kind::kClosed:
-        break;
-      case Kind::kPortLost:
-        if (!m_inputPort.empty() && event.port == m_inputPort) {
-          endPlaying();
-          m_inputPort.clear();
-          checkInputEntry();
-          m_messages.show(lostInputMessage(event.port));
-        }
-        break;
-      case Kind::kNote:
-        playIncoming(event.note);
-        break;
-    }
+  switch (event.kind) {
+    case Kind::kPortsListed:
+      showInputList(event.ports);
+      openRememberedInput(event.ports);
+      break;
+    case Kind::kOpened:
+      inputOpened(event.code, event.port);
+      break;
+    case Kind::kClosed:
+      break;
+    case Kind::kPortLost:
+      if (!m_session.inputPort().empty() && event.port == m_session.inputPort()) {
+        endPlaying();
+        m_session.chooseInput({});
+        checkInputEntry();
+        m_messages.show(lostInputMessage(event.port));
+      }
+      break;
+    case Kind::kNote:
+      playIncoming(event.note);
+      break;
   }
 }
 
@@ -101,7 +104,7 @@ void frmMain::openRememberedInput(const std::vector<std::string>& ports) {
   m_inputListed = true;
   const std::string& remembered = m_inputChoice.remembered;
   if (remembered.empty() || std::ranges::find(ports, remembered) == ports.end()) return;
-  m_inputPort = remembered;
+  m_session.chooseInput(remembered);
   m_inputOpenQuietly = true;
   checkInputEntry();
   m_input->open(remembered);
@@ -121,7 +124,7 @@ void frmMain::showInputList(const std::vector<std::string>& ports) {
 
 // The entry of the port in use, found by name; "None" when nothing is open.
 void frmMain::checkInputEntry() {
-  const QString chosen = fromUtf8(m_inputPort);
+  const QString chosen = fromUtf8(m_session.inputPort());
   QAction* checked = m_ui.input.front();
   for (QAction* action : m_ui.input) {
     if (!chosen.isEmpty() && action->data().toString() == chosen) checked = action;
@@ -134,67 +137,48 @@ void frmMain::input_Click(int entry) {
   if (entry < 0 || entry >= static_cast<int>(m_ui.input.size())) return;
   endPlaying();
   m_inputOpenQuietly = false;
-  m_inputPort = m_ui.input[static_cast<std::size_t>(entry)]->data().toString().toStdString();
+  const std::string port =
+      m_ui.input[static_cast<std::size_t>(entry)]->data().toString().toStdString();
+  m_session.chooseInput(port);
   checkInputEntry();
-  if (m_inputPort.empty()) {
+  if (port.empty()) {
     m_input->close();
   } else {
-    m_input->open(m_inputPort);
+    m_input->open(port);
   }
-  if (m_inputChoice.remember) m_inputChoice.remember(m_inputPort);
+  if (m_inputChoice.remember) m_inputChoice.remember(port);
 }
 
 void frmMain::inputOpened(int code, const std::string& port) {
-  if (code == midi::kOk || port != m_inputPort) return;
-  m_inputPort.clear();
+  if (code == midi::kOk || port != m_session.inputPort()) return;
+  m_session.chooseInput({});
   checkInputEntry();
   if (!std::exchange(m_inputOpenQuietly, false)) m_messages.show(inputFailureMessage(port, code));
 }
 
 void frmMain::playIncoming(const midi::NoteEvent& note) {
-  m_thru.play(note);
-  using Kind = midi::NoteEvent::Kind;
-  std::optional<theory::Selection> played;
-  switch (note.kind) {
-    case Kind::kNoteOn:
-      m_held.press(note.note);
-      m_recentNotes.add(note.note);
-      break;
-    case Kind::kNoteOff:
-      played = m_held.release(note.note);
-      break;
-    case Kind::kPedalDown:
-      m_held.pedalDown();
-      break;
-    case Kind::kPedalUp:
-      played = m_held.pedalUp();
-      break;
-  }
-  if (played) m_playedSelection = *played;
+  m_session.play(note);
   if (!m_heldDisplayTimer->isActive()) m_heldDisplayTimer->start();
 }
 
 // Once a frame at most: the held keys, their reading, and what was played as the selection.
 void frmMain::showPlaying() {
-  const theory::Selection held = m_held.held();
-  m_ui.keyboard->setHeldKeys(keysOf(held));
-  if (m_playedSelection) {
+  m_ui.keyboard->setHeldKeys(keysOf(m_session.view().heldKeys));
+  if (const std::optional<theory::Selection> played = m_session.takePlayed()) {
     // As a click on a key does, taking a new selection clears the chart of the old one.
     cmdClear_Click();
-    setSelection(*std::exchange(m_playedSelection, std::nullopt));
+    setSelection(*played);
   }
-  showReading(held.empty() ? m_selection : held);
+  showReading();
 }
 
 // Before the input, the output or the device list changes: nothing of the thru may go on
 // sounding, and nothing held may outlast the keyboard it came from.
 void frmMain::endPlaying() {
-  m_thru.releaseAll();
-  m_held.clear();
-  m_playedSelection.reset();
+  m_session.endPlaying();
   if (m_heldDisplayTimer != nullptr) m_heldDisplayTimer->stop();
   m_ui.keyboard->setHeldKeys({});
-  showReading(m_selection);
+  showReading();
 }
 
 void frmMain::closeInput() {

@@ -12,27 +12,27 @@
 namespace tonalis {
 
 void frmMain::lblKey_MouseDown(int key) {
-  m_player.pressKey(key);
+  m_session.player().pressKey(key);
   showSoundingFlags();
 }
 
 void frmMain::lblKey_MouseUp(int key) {
-  m_player.releaseKey(key);
+  m_session.player().releaseKey(key);
   showSoundingFlags();
 }
 
 void frmMain::lblKey_Click(int key) {
-  theory::Selection selection = m_selection;
+  theory::Selection selection = m_session.selection();
   selection.toggle(key);
   setSelection(selection);
-  if (m_selection.empty()) cmdClear_Click();
+  if (selection.empty()) cmdClear_Click();
 }
 
 // The selection is shown by the key markers: marker k is visible exactly when key k is selected.
 void frmMain::setSelection(const theory::Selection& selection) {
-  m_selection = selection;
-  m_ui.keyboard->showSelection(m_selection);
-  showReading(m_selection);
+  m_session.select(selection);
+  m_ui.keyboard->showSelection(selection);
+  showReading();
 }
 
 // A computer key acts like the mouse on its on-screen key: down is the press, up the release

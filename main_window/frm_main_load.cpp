@@ -31,8 +31,8 @@ void frmMain::load() {
     device_Click(0);
     waitForOutput([this] { return m_pendingOpens == 0; });
   }
-  m_player.setVelocity(kFullVolume);
-  m_player.setBaseNote(kMiddleC);
+  m_session.player().setVelocity(kFullVolume);
+  m_session.player().setBaseNote(kMiddleC);
   m_ui.dial1->setValue(rememberedVolume());
   Dial1_Change();
 }

@@ -5,12 +5,10 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "main_window/chart_markers.h"
 #include "main_window/dial/dial.h"
 #include "main_window/frm_main.h"
 #include "main_window/keyboard_widget.h"
 #include "main_window/pressable_label.h"
-#include "theory/chord_chart.h"
 #include "theory/keyboard.h"
 
 namespace tonalis {
@@ -40,35 +38,23 @@ QString flagText(std::string_view flag) {
 
 }  // namespace
 
-// The chart keys whose markers the picture shows, ascending.
-std::vector<int> frmMain::chartNotes(int picture) const {
-  const auto [column, row] = theory::picturePlace(picture);
-  std::vector<int> notes;
-  for (int chartKey = 1; chartKey <= theory::kChartKeyCount; ++chartKey) {
-    if (m_ui.shpChordDisp->isMarkerVisible(theory::markerIndex(column, row, chartKey))) {
-      notes.push_back(chartKey);
-    }
-  }
-  return notes;
-}
-
 void frmMain::imgChordDisp_MouseDown(int picture) {
-  m_player.pressChord(picture, chartNotes(picture));
+  m_session.pressChord(picture);
   showSoundingFlags();
 }
 
 void frmMain::imgChordDisp_MouseUp(int picture) {
-  m_player.releaseChord(picture, chartNotes(picture));
+  m_session.releaseChord(picture);
   showSoundingFlags();
 }
 
 // The player decides the flags; the keys and pictures carry them as their tags.
 void frmMain::showSoundingFlags() {
   for (int key = 1; key <= theory::kKeyCount; ++key) {
-    m_ui.keyboard->key(key)->setTag(flagText(m_player.keyFlag(key)));
+    m_ui.keyboard->key(key)->setTag(flagText(m_session.player().keyFlag(key)));
   }
   for (const auto& [index, picture] : m_ui.imgChordDisp) {
-    picture->setTag(flagText(m_player.chordFlag(index)));
+    picture->setTag(flagText(m_session.player().chordFlag(index)));
   }
 }
 
@@ -77,7 +63,7 @@ void frmMain::showSoundingFlags() {
 void frmMain::silenceAll() {
   playComputerKeys(m_computerKeys.settle());
   m_computerKeys.forget();
-  m_player.silenceAll();
+  m_session.player().silenceAll();
   showSoundingFlags();
 }
 
@@ -98,7 +84,7 @@ void frmMain::Dial1_Change() {
   // pixels, after which the bar believes it shows its value and skips small changes; a full
   // repaint keeps it true to the dial.
   m_ui.pgbVolume->update();
-  m_player.setVelocity(value);
+  m_session.player().setVelocity(value);
   rememberVolume(value);
 }
 

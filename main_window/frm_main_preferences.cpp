@@ -102,7 +102,7 @@ void frmMain::showPreferenceValues() {
 // A choice of the user's, from the "Devices" menu or the preferences: kept for the next start.
 void frmMain::chooseDevice(int entry) {
   device_Click(entry);
-  if (m_settings != nullptr) m_settings->setOutputDevice(m_chosenDevice);
+  if (m_settings != nullptr) m_settings->setOutputDevice(chosenDevice());
   showPreferenceValues();
 }
 

@@ -41,23 +41,17 @@ class RtMidiInputPort final : public AlsaInputPort {
 }  // namespace
 
 std::vector<std::string> listAlsaInputPorts() {
-  if (!alsaSequencerReachable()) return {};
-  RtMidiCalls calls;
-  const std::unique_ptr<RtMidiIn> client = calls.openClient<RtMidiIn>();
-  if (!client) return {};
-  return otherAlsaPortNames(calls, *client);
+  return listOtherAlsaPorts<RtMidiIn>();
 }
 
 Opened<AlsaInputPort> openAlsaInputPort(const std::string& name, AlsaInputPort::Received received) {
-  if (!alsaSequencerReachable()) return Opened<AlsaInputPort>::failure(kBadDeviceId);
-  auto calls = std::make_unique<RtMidiCalls>();
-  std::unique_ptr<RtMidiIn> client = calls->openClient<RtMidiIn>();
-  if (!client) return Opened<AlsaInputPort>::failure(kNoDriver);
-  const std::optional<unsigned int> index = alsaPortIndex(*calls, *client, name);
-  if (!index) return Opened<AlsaInputPort>::failure(kBadDeviceId);
-  auto port =
-      std::make_unique<RtMidiInputPort>(std::move(calls), std::move(client), std::move(received));
-  if (const int code = port->open(*index); code != kOk) return Opened<AlsaInputPort>::failure(code);
+  FoundAlsaPort<RtMidiIn> found = findAlsaPort<RtMidiIn>(name);
+  if (found.code != kOk) return Opened<AlsaInputPort>::failure(found.code);
+  auto port = std::make_unique<RtMidiInputPort>(std::move(found.calls), std::move(found.client),
+                                                std::move(received));
+  if (const int code = port->open(found.index); code != kOk) {
+    return Opened<AlsaInputPort>::failure(code);
+  }
   return {std::move(port)};
 }
 

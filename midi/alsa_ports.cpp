@@ -34,26 +34,18 @@ class AlsaPort final : public MessageSink {
 }  // namespace
 
 std::vector<std::string> listAlsaOutputPorts() {
-  if (!alsaSequencerReachable()) return {};
-  RtMidiCalls calls;
-  const std::unique_ptr<RtMidiOut> client = calls.openClient<RtMidiOut>();
-  if (!client) return {};
-  return otherAlsaPortNames(calls, *client);
+  return listOtherAlsaPorts<RtMidiOut>();
 }
 
 Opened<MessageSink> openAlsaOutputPort(const std::string& name) {
-  if (!alsaSequencerReachable()) return Opened<MessageSink>::failure(kBadDeviceId);
-  auto calls = std::make_unique<RtMidiCalls>();
-  std::unique_ptr<RtMidiOut> client = calls->openClient<RtMidiOut>();
-  if (!client) return Opened<MessageSink>::failure(kNoDriver);
-
-  const std::optional<unsigned int> index = alsaPortIndex(*calls, *client, name);
-  if (!index) return Opened<MessageSink>::failure(kBadDeviceId);
-  if (const int code = calls->run([&] { client->openPort(*index, kOutputPortName); });
+  FoundAlsaPort<RtMidiOut> found = findAlsaPort<RtMidiOut>(name);
+  if (found.code != kOk) return Opened<MessageSink>::failure(found.code);
+  RtMidiOut& client = *found.client;
+  if (const int code = found.calls->run([&] { client.openPort(found.index, kOutputPortName); });
       code != kOk) {
     return Opened<MessageSink>::failure(code);
   }
-  return {std::make_unique<AlsaPort>(std::move(calls), std::move(client))};
+  return {std::make_unique<AlsaPort>(std::move(found.calls), std::move(found.client))};
 }
 
 }  // namespace tonalis::midi

@@ -70,4 +70,44 @@ std::vector<std::string> otherAlsaPortNames(RtMidiCalls& calls, RtMidi& client);
 std::optional<unsigned int> alsaPortIndex(RtMidiCalls& calls, RtMidi& client,
                                           const std::string& name);
 
+// The port names an RtMidiIn or RtMidiOut client sees, as otherAlsaPortNames() gives them;
+// empty when the sequencer is not there.
+template <class Client>
+std::vector<std::string> listOtherAlsaPorts() {
+  if (!alsaSequencerReachable()) return {};
+  RtMidiCalls calls;
+  const std::unique_ptr<Client> client = calls.openClient<Client>();
+  if (!client) return {};
+  return otherAlsaPortNames(calls, *client);
+}
+
+// A new client of the sequencer and the index of the port of that name among its ports,
+// ready to open it; `code` says why not when it is not.
+template <class Client>
+struct FoundAlsaPort {
+  std::unique_ptr<RtMidiCalls> calls;
+  std::unique_ptr<Client> client;
+  unsigned int index = 0;
+  int code = kOk;
+};
+
+template <class Client>
+FoundAlsaPort<Client> findAlsaPort(const std::string& name) {
+  FoundAlsaPort<Client> found;
+  if (!alsaSequencerReachable()) {
+    found.code = kBadDeviceId;
+    return found;
+  }
+  found.calls = std::make_unique<RtMidiCalls>();
+  found.client = found.calls->template openClient<Client>();
+  if (!found.client) {
+    found.code = kNoDriver;
+    return found;
+  }
+  const std::optional<unsigned int> index = alsaPortIndex(*found.calls, *found.client, name);
+  found.code = index ? kOk : kBadDeviceId;
+  found.index = index.value_or(0);
+  return found;
+}
+
 }  // namespace tonalis::midi

@@ -13,7 +13,7 @@ constexpr auto kAlsaCheckInterval = std::chrono::milliseconds(1000);
 
 }  // namespace
 
-InputWorker::InputWorker(InputEventQueue& events)
+InputWorker::InputWorker(EventQueue<InputEvent>& events)
     : m_events(events), m_thread([this] { checkAlsaPort(); }, kAlsaCheckInterval) {}
 
 InputWorker::~InputWorker() {
@@ -26,9 +26,7 @@ InputWorker::~InputWorker() {
 void InputWorker::listPorts() {
   post([this] {
     m_ports = readPorts();
-    std::vector<std::string> names;
-    for (const SystemPort& port : m_ports) names.push_back(port.name);
-    m_events.push(InputEvent::listed(std::move(names)));
+    m_events.push(InputEvent::listed(portNames(m_ports)));
   });
 }
 
@@ -67,7 +65,7 @@ std::vector<SystemPort> InputWorker::readPorts() {
         });
   }
   if (m_jack) {
-    for (std::string& name : m_jack->outputPorts()) {
+    for (std::string& name : m_jack->otherPorts()) {
       ports.push_back({PortSystem::kJack, std::move(name)});
     }
   }

@@ -14,8 +14,9 @@
 #include <vector>
 
 #include "midi/alsa_input_port.h"
-#include "midi/input_event_queue.h"
+#include "midi/event_queue.h"
 #include "midi/jack_midi_input.h"
+#include "midi/midi_input.h"
 #include "midi/midi_parser.h"
 #include "midi/system_port.h"
 #include "midi/work_thread.h"
@@ -25,7 +26,7 @@ namespace tonalis::midi {
 class InputWorker {
  public:
   // Results and notes go to `events`, which must outlive the worker.
-  explicit InputWorker(InputEventQueue& events);
+  explicit InputWorker(EventQueue<InputEvent>& events);
   // Does what was asked before, closes the port and stops the thread.
   ~InputWorker();
   InputWorker(const InputWorker&) = delete;
@@ -49,7 +50,7 @@ class InputWorker {
   void checkAlsaPort();
   void checkJack();
 
-  InputEventQueue& m_events;
+  EventQueue<InputEvent>& m_events;
   std::mutex m_parserMutex;
   MidiParser m_parser;
 

@@ -170,23 +170,36 @@ std::vector<std::string> otherJackMidiPorts(jack_client_t* client, unsigned long
   return ports;
 }
 
-int connectOwnMidiPort(jack_client_t* client, jack_port_t*& own, const char* name,
-                       unsigned long flags, const std::string& port) {
-  if (jack_port_by_name(client, port.c_str()) == nullptr) return kBadDeviceId;
-  if (own == nullptr) {
-    own = jack_port_register(client, name, JACK_DEFAULT_MIDI_TYPE, flags, 0);
-    if (own == nullptr) return kError;
+std::vector<std::string> OwnMidiPort::others(const OwnJackClient& client) const {
+  if (!client.alive()) return {};
+  const bool outgoing = (m_flags & JackPortIsOutput) != 0;
+  return otherJackMidiPorts(client.get(), outgoing ? JackPortIsInput : JackPortIsOutput);
+}
+
+int OwnMidiPort::connect(const OwnJackClient& client, const std::string& port) {
+  if (!client.alive()) return kBadDeviceId;
+  jack_client_t* jack = client.get();
+  if (jack_port_by_name(jack, port.c_str()) == nullptr) return kBadDeviceId;
+  if (m_port == nullptr) {
+    m_port = jack_port_register(jack, m_name, JACK_DEFAULT_MIDI_TYPE, m_flags, 0);
+    if (m_port == nullptr) return kError;
   }
-  if (jack_activate(client) != 0) return kError;
-  const bool outgoing = (flags & JackPortIsOutput) != 0;
-  const char* from = outgoing ? jack_port_name(own) : port.c_str();
-  const char* to = outgoing ? port.c_str() : jack_port_name(own);
-  const int connected = jack_connect(client, from, to);
+  if (jack_activate(jack) != 0) return kError;
+  const bool outgoing = (m_flags & JackPortIsOutput) != 0;
+  const char* from = outgoing ? jack_port_name(m_port) : port.c_str();
+  const char* to = outgoing ? port.c_str() : jack_port_name(m_port);
+  const int connected = jack_connect(jack, from, to);
   if (connected != 0 && connected != EEXIST) {
-    jack_deactivate(client);
+    jack_deactivate(jack);
     return kBadDeviceId;
   }
+  m_connectedTo = port;
   return kOk;
+}
+
+void OwnMidiPort::disconnect(const OwnJackClient& client) {
+  if (client.alive()) jack_deactivate(client.get());
+  m_connectedTo.clear();
 }
 
 }  // namespace tonalis::midi

@@ -84,11 +84,73 @@ class JackCycleCount {
 // server's port order, except those of this program's own clients.
 std::vector<std::string> otherJackMidiPorts(jack_client_t* client, unsigned long flags);
 
-// Activates `client` with its own MIDI port `own` (registered as `name` with `flags` on first
-// use) connected to the other client's `port`: from `own` for an output port, into it for an
-// input port. kBadDeviceId when `port` is not there or cannot be connected, and the client is
-// left inactive; kError when the server refuses the port or the activation.
-int connectOwnMidiPort(jack_client_t* client, jack_port_t*& own, const char* name,
-                       unsigned long flags, const std::string& port);
+// The MIDI port of one of this program's clients, connected to one port of another client at
+// a time: from it for an output port (`flags` JackPortIsOutput), into it for an input port.
+class OwnMidiPort {
+ public:
+  OwnMidiPort(const char* name, unsigned long flags) : m_name(name), m_flags(flags) {}
+
+  // Full names of the other clients' ports it can connect to, in the server's port order;
+  // none once the server has gone.
+  std::vector<std::string> others(const OwnJackClient& client) const;
+  // Activates `client` with this port (registered on first use) connected to `port`.
+  // kBadDeviceId when `port` is not there or cannot be connected, and the client is left
+  // inactive; kError when the server refuses the port or the activation.
+  int connect(const OwnJackClient& client, const std::string& port);
+  // Deactivates `client`, which drops the connection: an idle client costs the server nothing.
+  void disconnect(const OwnJackClient& client);
+
+  jack_port_t* get() const { return m_port; }
+  // The other client's port, empty when not connected.
+  const std::string& connectedTo() const { return m_connectedTo; }
+
+ private:
+  const char* m_name;
+  unsigned long m_flags;
+  jack_port_t* m_port = nullptr;
+  std::string m_connectedTo;
+};
+
+// What the output's and the input's JACK clients share: a client of this program with its MIDI
+// port, connected to one port of another client at a time.
+class JackPortClient : protected JackCallbacks {
+ public:
+  JackPortClient(const JackPortClient&) = delete;
+  JackPortClient& operator=(const JackPortClient&) = delete;
+
+  // False once the server has gone; then nothing here reaches it any more.
+  bool alive() const { return m_client->alive(); }
+  // Full names ("client:port") of the other clients' ports it can connect to, in the server's
+  // port order; those of this program's clients are not among them.
+  std::vector<std::string> otherPorts() const { return m_port.others(*m_client); }
+  // Connects to `port`, and to it alone, from now on; kBadDeviceId when there is no such port.
+  int connect(const std::string& port) {
+    disconnect();
+    const int code = m_port.connect(*m_client, port);
+    m_connectedAt = m_cycles.now();
+    return code;
+  }
+  virtual void disconnect() = 0;
+
+ protected:
+  JackPortClient(const char* portName, unsigned long portFlags) : m_port(portName, portFlags) {}
+  ~JackPortClient() override = default;
+  // As OwnJackClient::open(); false when there is no server.
+  bool openClient(bool watchPorts) {
+    m_client = OwnJackClient::open(*this, watchPorts);
+    return m_client != nullptr;
+  }
+  // First in each destructor: the server's calls end before anything they use goes.
+  void closeClient() {
+    if (!m_client) return;
+    disconnect();
+    m_client.reset();
+  }
+
+  OwnMidiPort m_port;
+  JackCycleCount m_cycles;  // passed by each process()
+  unsigned long m_connectedAt = 0;
+  std::unique_ptr<OwnJackClient> m_client;
+};
 
 }  // namespace tonalis::midi

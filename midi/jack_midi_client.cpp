@@ -13,7 +13,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr const char* kOutputPortName = "MIDI out";
 // Each queued message takes a record of this size: its length, then up to three bytes.
 constexpr std::size_t kRecordSize = 4;
 constexpr std::size_t kPendingBytes = 1024 * kRecordSize;
@@ -25,50 +24,29 @@ constexpr auto kSendTimeout = 10s;
 }  // namespace
 
 JackMidiClient::JackMidiClient(std::function<void()> serverGone)
-    : m_serverGone(std::move(serverGone)) {}
+    : JackPortClient("MIDI out", JackPortIsOutput), m_serverGone(std::move(serverGone)) {}
 
 std::unique_ptr<JackMidiClient> JackMidiClient::open(std::function<void()> serverGone) {
   std::unique_ptr<JackMidiClient> opened(new JackMidiClient(std::move(serverGone)));
   opened->m_pending = jack_ringbuffer_create(kPendingBytes);
-  opened->m_client = OwnJackClient::open(*opened, false);
-  if (!opened->m_client) return nullptr;
+  if (!opened->openClient(false)) return nullptr;
   return opened;
 }
 
 JackMidiClient::~JackMidiClient() {
-  if (m_client) {
-    disconnect();
-    m_client.reset();
-  }
+  closeClient();
   jack_ringbuffer_free(m_pending);
 }
 
-std::vector<std::string> JackMidiClient::inputPorts() const {
-  if (!alive()) return {};
-  return otherJackMidiPorts(m_client->get(), JackPortIsInput);
-}
-
-int JackMidiClient::connect(const std::string& port) {
-  disconnect();
-  if (!alive()) return kBadDeviceId;
-  const int code =
-      connectOwnMidiPort(m_client->get(), m_output, kOutputPortName, JackPortIsOutput, port);
-  if (code != kOk) return code;
-  m_connectedTo = port;
-  return kOk;
-}
-
 void JackMidiClient::disconnect() {
-  if (m_connectedTo.empty()) return;
+  if (m_port.connectedTo().empty()) return;
   waitUntilSent();
-  // Deactivating also drops the connection; an idle client costs the server nothing.
-  if (alive()) jack_deactivate(m_client->get());
-  m_connectedTo.clear();
+  m_port.disconnect(*m_client);
 }
 
 int JackMidiClient::send(const ChannelMessage& message) {
   if (!alive()) return kBadDeviceId;
-  if (m_connectedTo.empty()) return kInvalidHandle;
+  if (m_port.connectedTo().empty()) return kInvalidHandle;
   if (!waitForRoom()) return alive() ? kError : kBadDeviceId;
   std::array<char, kRecordSize> record{};
   record[0] = static_cast<char>(message.size);
@@ -100,7 +78,7 @@ bool JackMidiClient::waitForRoom() {
 }
 
 int JackMidiClient::process(jack_nframes_t frames) {
-  void* buffer = jack_port_get_buffer(m_output, frames);
+  void* buffer = jack_port_get_buffer(m_port.get(), frames);
   jack_midi_clear_buffer(buffer);
   std::array<char, kRecordSize> record{};
   jack_nframes_t time = 0;

@@ -20,27 +20,17 @@
 
 namespace tonalis::midi {
 
-class JackMidiClient final : private JackCallbacks {
+class JackMidiClient final : public JackPortClient {
  public:
   // Connects to the JACK server as openJackClient() does; null when there is no server.
   // `serverGone` is called from a JACK thread when the server shuts down or throws the client
   // out: it must only take note.
   static std::unique_ptr<JackMidiClient> open(std::function<void()> serverGone);
   ~JackMidiClient() override;
-  JackMidiClient(const JackMidiClient&) = delete;
-  JackMidiClient& operator=(const JackMidiClient&) = delete;
 
-  // False once the server has gone; then nothing here reaches it any more.
-  bool alive() const { return m_client->alive(); }
-
-  // Full names ("client:port") of the MIDI input ports of the server, in its port order,
-  // except those of this program's clients.
-  std::vector<std::string> inputPorts() const;
-
-  // Plays into `port` from now on; kBadDeviceId when there is no such port.
-  int connect(const std::string& port);
+  // Plays into the port connect() names, one of the MIDI input ports otherPorts() lists.
   // Waits until what was sent has left, then lets go of the port.
-  void disconnect();
+  void disconnect() override;
   // Queues `message` for the server's next cycle, waiting for room while a stopped client
   // holds the server up; kBadDeviceId once the server has gone.
   int send(const ChannelMessage& message);
@@ -53,11 +43,7 @@ class JackMidiClient final : private JackCallbacks {
   bool waitForRoom();
 
   std::function<void()> m_serverGone;
-  std::unique_ptr<OwnJackClient> m_client;
-  jack_port_t* m_output = nullptr;
   jack_ringbuffer_t* m_pending = nullptr;
-  std::string m_connectedTo;
-  JackCycleCount m_cycles;
 };
 
 }  // namespace tonalis::midi

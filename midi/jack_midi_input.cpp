@@ -12,7 +12,6 @@
 namespace tonalis::midi {
 namespace {
 
-constexpr const char* kInputPortName = "MIDI in";
 constexpr std::size_t kArrivedBytes = 64 * 1024;
 // How long a new connection may take to show, while a stopped client holds the server up.
 constexpr auto kConnectionShowsTimeout = std::chrono::seconds(2);
@@ -26,7 +25,9 @@ struct Header {
 }  // namespace
 
 JackMidiInput::JackMidiInput(std::function<void()> changed, Received received)
-    : m_changed(std::move(changed)), m_received(std::move(received)) {}
+    : JackPortClient("MIDI in", JackPortIsInput),
+      m_changed(std::move(changed)),
+      m_received(std::move(received)) {}
 
 std::unique_ptr<JackMidiInput> JackMidiInput::open(std::function<void()> changed,
                                                    Received received) {
@@ -35,16 +36,12 @@ std::unique_ptr<JackMidiInput> JackMidiInput::open(std::function<void()> changed
   input.m_arrived = jack_ringbuffer_create(kArrivedBytes);
   sem_init(&input.m_arrival, 0, 0);
   input.m_delivery = std::thread([&input] { input.deliver(); });
-  input.m_client = OwnJackClient::open(input, true);
-  if (!input.m_client) return nullptr;
+  if (!input.openClient(true)) return nullptr;
   return opened;
 }
 
 JackMidiInput::~JackMidiInput() {
-  if (m_client) {
-    disconnect();
-    m_client.reset();
-  }
+  closeClient();
   m_stopping.store(true);
   sem_post(&m_arrival);
   m_delivery.join();
@@ -52,43 +49,27 @@ JackMidiInput::~JackMidiInput() {
   jack_ringbuffer_free(m_arrived);
 }
 
-std::vector<std::string> JackMidiInput::outputPorts() const {
-  if (!alive()) return {};
-  return otherJackMidiPorts(m_client->get(), JackPortIsOutput);
-}
-
-int JackMidiInput::connect(const std::string& port) {
-  disconnect();
-  if (!alive()) return kBadDeviceId;
-  const int code =
-      connectOwnMidiPort(m_client->get(), m_input, kInputPortName, JackPortIsInput, port);
-  if (code != kOk) return code;
-  m_connectedTo = port;
-  m_connectedAt = m_cycles.now();
-  return kOk;
-}
-
 void JackMidiInput::disconnect() {
-  if (m_connectedTo.empty()) return;
-  // Deactivating also drops the connection, and ends the server's calls into this client.
-  if (alive()) jack_deactivate(m_client->get());
-  m_connectedTo.clear();
+  if (m_port.connectedTo().empty()) return;
+  // Deactivating also ends the server's calls into this client.
+  m_port.disconnect(*m_client);
   const std::lock_guard lock(m_deliveryMutex);
   jack_ringbuffer_reset(m_arrived);
 }
 
 bool JackMidiInput::connected() const {
-  if (!alive() || m_connectedTo.empty()) return false;
+  const std::string& other = m_port.connectedTo();
+  if (!alive() || other.empty()) return false;
   // The server writes a connection into its graph at once but shows it to its clients from
   // the next cycle on: asked too early, it would still say no.
   m_cycles.waitForTwoAfter(m_connectedAt, *m_client,
                            std::chrono::steady_clock::now() + kConnectionShowsTimeout);
-  return jack_port_connected_to(m_input, m_connectedTo.c_str()) != 0;
+  return jack_port_connected_to(m_port.get(), other.c_str()) != 0;
 }
 
 int JackMidiInput::process(jack_nframes_t frames) {
   m_cycles.passed();
-  void* buffer = jack_port_get_buffer(m_input, frames);
+  void* buffer = jack_port_get_buffer(m_port.get(), frames);
   const jack_nframes_t count = jack_midi_get_event_count(buffer);
   if (count == 0) return 0;
   const auto now = std::chrono::steady_clock::now().time_since_epoch().count();

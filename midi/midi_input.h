@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "midi/event_source.h"
 #include "midi/midi_output.h"
 #include "midi/note_event.h"
 
@@ -42,19 +43,8 @@ struct InputEvent {
   static InputEvent played(const NoteEvent& note) { return {Kind::kNote, kOk, {}, {}, note}; }
 };
 
-class MidiInput {
+class MidiInput : public EventSource<InputEvent> {
  public:
-  virtual ~MidiInput() = default;
-
-  // `wakeUp` is called, from any thread, when events start to wait; it must only arrange for
-  // takeEvents() to be called on the window's thread. It is not called again until they have
-  // been taken, so a flood of notes costs the window one pass for all that came meanwhile.
-  // Pass an empty function to stop the calls: once this returns, the previous function is
-  // not running any more. Events that wait when it is set call it at once.
-  virtual void setWakeUp(std::function<void()> wakeUp) = 0;
-  // The events since the last call, in the order they happened.
-  virtual std::vector<InputEvent> takeEvents() = 0;
-
   // Reads the port list again; kPortsListed follows. The service also reads it once when it
   // starts. This program's own ports are never among them.
   virtual void listPorts() = 0;

@@ -11,10 +11,13 @@
 #include <utility>
 #include <vector>
 
+#include "midi/event_source.h"
+
 namespace tonalis::midi {
 
-// Device id of the system's default output, "MIDI Mapper": the built-in synthesizer.
-inline constexpr int kMidiMapper = -1;
+// The name of the system's default output, the built-in synthesizer. No port of the system is
+// called so: their names join the client's and the port's with a colon.
+inline const std::string kMidiMapper = "MIDI Mapper";
 
 // Result codes. 0 is success; the window shows any other code to the user.
 enum ResultCode : int {
@@ -32,7 +35,7 @@ enum ResultCode : int {
 
 struct MidiEvent {
   enum class Kind {
-    kDevicesListed,  // a fresh device list is in deviceCount() and deviceName()
+    kDevicesListed,  // a fresh list of the devices' names is in `devices`
     kClosed,         // a close() has been done; `code` says how it went
     kOpened,         // an open() has been done; `code` says how it went
     kDeviceLost,     // the open `device` stopped working; nothing is open any more
@@ -48,7 +51,7 @@ struct MidiEvent {
   // kOpened that failed: what the output knows beyond the code, in words for the user (the
   // file that did not load and why, say); empty when there is nothing more to say.
   std::string detail;
-  std::vector<std::string> devices;  // kDevicesListed: the names, in device id order
+  std::vector<std::string> devices;  // kDevicesListed: the names, in the system's order
   std::string file;                  // kSoundFont
   std::string soundFont;             // kSoundFont
 
@@ -72,28 +75,15 @@ struct MidiEvent {
   }
 };
 
-class MidiOutput {
+class MidiOutput : public EventSource<MidiEvent> {
  public:
-  virtual ~MidiOutput() = default;
-
-  // `wakeUp` is called, from any thread, whenever events wait to be taken; it must only
-  // arrange for takeEvents() to be called on the window's thread. Pass an empty function to
-  // stop the calls: once this returns, the previous function is not running any more.
-  // Events that wait when it is set call it at once.
-  virtual void setWakeUp(std::function<void()> wakeUp) = 0;
-  // The events since the last call, in the order they happened. A kDevicesListed among them
-  // makes its list the one that deviceCount(), deviceName() and open() refer to.
-  virtual std::vector<MidiEvent> takeEvents() = 0;
-
-  // The device list as last taken: the service reads it once when it starts, and again on
-  // each listDevices(), which a kDevicesListed event answers.
-  virtual int deviceCount() = 0;
-  // Product name of device id 0..deviceCount()-1.
-  virtual std::string deviceName(int id) = 0;
+  // Reads the device list again; kDevicesListed follows. The service also reads it once when
+  // it starts.
   virtual void listDevices() = 0;
 
-  // Opens device `id` (kMidiMapper for the default output); kOpened follows.
-  virtual void open(int id) = 0;
+  // Opens the device of that name, one listed or kMidiMapper; kOpened follows, with
+  // kBadDeviceId when there is no such device.
+  virtual void open(const std::string& device) = 0;
   // Stops the notes still sounding on the open output, then closes it; kClosed follows.
   virtual void close() = 0;
   // Makes the built-in synthesizer play the soundfont `file` from now on, and on later

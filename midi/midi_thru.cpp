@@ -6,13 +6,12 @@
 namespace tonalis::midi {
 namespace {
 
-constexpr int kThruChannel = 0;  // channel 1
 constexpr std::uint8_t kSustainController = 64;
 constexpr std::uint8_t kPedalDownValue = 127;
 
-std::uint32_t sustain(bool down) {
-  return packShortMessage(status::kControlChange | kThruChannel, kSustainController,
-                          down ? kPedalDownValue : 0);
+std::uint32_t sustain(int channel, bool down) {
+  return packShortMessage(static_cast<std::uint8_t>(status::kControlChange | channel),
+                          kSustainController, down ? kPedalDownValue : 0);
 }
 
 }  // namespace
@@ -23,18 +22,18 @@ void MidiThru::play(const NoteEvent& event) {
     case NoteEvent::Kind::kNoteOn:
       if (!isNote) return;
       ++m_presses[event.note];
-      m_output.shortMessage(noteOn(kThruChannel, event.note, event.velocity));
+      m_output.shortMessage(noteOn(m_channel, event.note, event.velocity));
       break;
     case NoteEvent::Kind::kNoteOff:
       if (!isNote || m_presses[event.note] == 0) return;
-      if (--m_presses[event.note] == 0) m_output.shortMessage(noteOff(kThruChannel, event.note));
+      if (--m_presses[event.note] == 0) m_output.shortMessage(noteOff(m_channel, event.note));
       break;
     case NoteEvent::Kind::kPedalDown:
     case NoteEvent::Kind::kPedalUp: {
       const bool down = event.kind == NoteEvent::Kind::kPedalDown;
       if (down == m_pedalDown) return;
       m_pedalDown = down;
-      m_output.shortMessage(sustain(down));
+      m_output.shortMessage(sustain(m_channel, down));
       break;
     }
   }
@@ -42,10 +41,10 @@ void MidiThru::play(const NoteEvent& event) {
 
 void MidiThru::releaseAll() {
   for (int note = 0; note < kNoteCount; ++note) {
-    if (m_presses[note] > 0) m_output.shortMessage(noteOff(kThruChannel, note));
+    if (m_presses[note] > 0) m_output.shortMessage(noteOff(m_channel, note));
   }
   m_presses.fill(0);
-  if (m_pedalDown) m_output.shortMessage(sustain(false));
+  if (m_pedalDown) m_output.shortMessage(sustain(m_channel, false));
   m_pedalDown = false;
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Plays what comes from a MIDI input on a MIDI output: each note on channel 1 with its own
-// velocity, and the sustain pedal. It remembers what it started, so that everything can be
+// Plays what comes from a MIDI input on a MIDI output: each note on the thru's channel with its
+// own velocity, and the sustain pedal. It remembers what it started, so that everything can be
 // stopped before the input or the output changes: a note whose release goes elsewhere would
 // sound on forever.
 #pragma once
@@ -14,8 +14,8 @@ namespace tonalis::midi {
 
 class MidiThru {
  public:
-  // `output` must outlive the thru.
-  explicit MidiThru(MidiOutput& output) : m_output(output) {}
+  // `output` must outlive the thru; `channel` 0..15 is one that nothing else plays on.
+  MidiThru(MidiOutput& output, int channel) : m_output(output), m_channel(channel) {}
   // Stops what it started.
   ~MidiThru() { releaseAll(); }
   MidiThru(const MidiThru&) = delete;
@@ -30,7 +30,8 @@ class MidiThru {
   static constexpr int kNoteCount = 128;
 
   MidiOutput& m_output;
-  // Notes pressed on several input channels sound once on channel 1; the count says how
+  int m_channel;
+  // Notes pressed on several input channels sound once on the thru's channel; the count says how
   // many of them have not been released yet.
   std::array<int, kNoteCount> m_presses{};
   bool m_pedalDown = false;

@@ -29,7 +29,7 @@ std::string reasonAfter(const std::string& detail, const std::filesystem::path& 
 
 }  // namespace
 
-OutputWorker::OutputWorker(SoundFontSearch soundFonts, MidiEventQueue& events)
+OutputWorker::OutputWorker(SoundFontSearch soundFonts, EventQueue<MidiEvent>& events)
     : m_soundFonts(std::move(soundFonts)), m_events(events) {}
 
 OutputWorker::~OutputWorker() {
@@ -43,9 +43,7 @@ OutputWorker::~OutputWorker() {
 void OutputWorker::listDevices() {
   post([this] {
     m_ports = readPorts();
-    std::vector<std::string> names;
-    for (const SystemPort& port : m_ports) names.push_back(port.name);
-    m_events.push(MidiEvent::listed(std::move(names)));
+    m_events.push(MidiEvent::listed(portNames(m_ports)));
   });
 }
 
@@ -65,11 +63,10 @@ void OutputWorker::openMapper() {
   });
 }
 
-void OutputWorker::openDevice(std::optional<std::string> name) {
+void OutputWorker::openDevice(std::string name) {
   post([this, name = std::move(name)] {
     closeOutput();
-    const SystemPort* port =
-        name ? findSystemPort(m_ports, *name, [this] { return readPorts(); }) : nullptr;
+    const SystemPort* port = findSystemPort(m_ports, name, [this] { return readPorts(); });
     if (port == nullptr) {
       finishOpen(Opened<MessageSink>::failure(kBadDeviceId), {}, false);
     } else if (port->system == PortSystem::kAlsa) {
@@ -154,7 +151,7 @@ std::vector<SystemPort> OutputWorker::readPorts() {
     });
   }
   if (m_jack) {
-    for (std::string& name : m_jack->inputPorts())
+    for (std::string& name : m_jack->otherPorts())
       ports.push_back({PortSystem::kJack, std::move(name)});
   }
   return ports;

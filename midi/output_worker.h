@@ -11,10 +11,11 @@
 #include <utility>
 #include <vector>
 
+#include "midi/event_queue.h"
 #include "midi/fluid_synth_output.h"
 #include "midi/jack_midi_client.h"
 #include "midi/message_sink.h"
-#include "midi/midi_event_queue.h"
+#include "midi/midi_output.h"
 #include "midi/soundfont_search.h"
 #include "midi/sounding_notes.h"
 #include "midi/system_port.h"
@@ -25,7 +26,7 @@ namespace tonalis::midi {
 class OutputWorker {
  public:
   // Results go to `events`, which must outlive the worker.
-  OutputWorker(SoundFontSearch soundFonts, MidiEventQueue& events);
+  OutputWorker(SoundFontSearch soundFonts, EventQueue<MidiEvent>& events);
   // Does what was asked before, closes the output (ending its notes) and stops the thread.
   ~OutputWorker();
   OutputWorker(const OutputWorker&) = delete;
@@ -36,8 +37,8 @@ class OutputWorker {
   // Starts the built-in synthesizer ahead of time; the next openMapper() takes it.
   void prepareMapper();
   void openMapper();
-  // Opens the device of that name; an empty optional reports kBadDeviceId.
-  void openDevice(std::optional<std::string> name);
+  // Opens the device of that name; kBadDeviceId when there is none.
+  void openDevice(std::string name);
   void close();
   void send(const ChannelMessage& message);
   void chooseSoundFont(std::filesystem::path file);
@@ -55,7 +56,7 @@ class OutputWorker {
   std::optional<SoundFontFailure> tryOutSoundFont(const std::filesystem::path& file);
 
   SoundFontSearch m_soundFonts;
-  MidiEventQueue& m_events;
+  EventQueue<MidiEvent>& m_events;
 
   // Touched only by the worker's thread.
   std::vector<SystemPort> m_ports;

@@ -3,29 +3,22 @@
 // that show or measure the window alone. Header only; it needs none of the MIDI libraries.
 #pragma once
 
-#include "midi/midi_event_queue.h"
+#include "midi/event_queue.h"
 #include "midi/midi_output.h"
 
 namespace tonalis::midi {
 
-class SilentMidiOutput : public MidiOutput {
+class SilentMidiOutput : public QueuedEventSource<MidiOutput, MidiEvent> {
  public:
   SilentMidiOutput() { listDevices(); }
 
-  void setWakeUp(std::function<void()> wakeUp) override { m_events.setWakeUp(std::move(wakeUp)); }
-  std::vector<MidiEvent> takeEvents() override { return m_events.take(); }
-  int deviceCount() override { return 0; }
-  std::string deviceName(int) override { return {}; }
   void listDevices() override { m_events.push(MidiEvent::listed({})); }
-  void open(int) override { m_events.push(MidiEvent::opened(kOk)); }
+  void open(const std::string&) override { m_events.push(MidiEvent::opened(kOk)); }
   void close() override { m_events.push(MidiEvent::closed(kOk)); }
   void chooseSoundFont(const std::string& file) override {
     m_events.push(MidiEvent::soundFontLoaded(file));
   }
   int shortMessage(std::uint32_t) override { return kOk; }
-
- private:
-  MidiEventQueue m_events;
 };
 
 }  // namespace tonalis::midi

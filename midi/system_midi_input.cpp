@@ -11,14 +11,6 @@ SystemMidiInput::SystemMidiInput() : m_worker(m_events) {
 
 SystemMidiInput::~SystemMidiInput() = default;
 
-void SystemMidiInput::setWakeUp(std::function<void()> wakeUp) {
-  m_events.setWakeUp(std::move(wakeUp));
-}
-
-std::vector<InputEvent> SystemMidiInput::takeEvents() {
-  return m_events.take();
-}
-
 void SystemMidiInput::listPorts() {
   m_worker.listPorts();
 }

@@ -6,27 +6,24 @@
 #include <string>
 #include <vector>
 
-#include "midi/input_event_queue.h"
+#include "midi/event_queue.h"
 #include "midi/input_worker.h"
 #include "midi/midi_input.h"
 
 namespace tonalis::midi {
 
-class SystemMidiInput final : public MidiInput {
+class SystemMidiInput final : public QueuedEventSource<MidiInput, InputEvent> {
  public:
   // Returns at once; its thread then reads the port list.
   SystemMidiInput();
   // Waits until what was asked is done and the port is closed.
   ~SystemMidiInput() override;
 
-  void setWakeUp(std::function<void()> wakeUp) override;
-  std::vector<InputEvent> takeEvents() override;
   void listPorts() override;
   void open(const std::string& port) override;
   void close() override;
 
  private:
-  InputEventQueue m_events;
   InputWorker m_worker;  // last: it reports into the queue
 };
 

@@ -14,38 +14,15 @@ SystemMidiOutput::SystemMidiOutput(SoundFontSearch soundFonts)
 
 SystemMidiOutput::~SystemMidiOutput() = default;
 
-void SystemMidiOutput::setWakeUp(std::function<void()> wakeUp) {
-  m_events.setWakeUp(std::move(wakeUp));
-}
-
-std::vector<MidiEvent> SystemMidiOutput::takeEvents() {
-  std::vector<MidiEvent> events = m_events.take();
-  for (const MidiEvent& event : events) {
-    if (event.kind == MidiEvent::Kind::kDevicesListed) m_devices = event.devices;
-  }
-  return events;
-}
-
-int SystemMidiOutput::deviceCount() {
-  return static_cast<int>(m_devices.size());
-}
-
-std::string SystemMidiOutput::deviceName(int id) {
-  if (id < 0 || id >= deviceCount()) return {};
-  return m_devices[static_cast<std::size_t>(id)];
-}
-
 void SystemMidiOutput::listDevices() {
   m_worker.listDevices();
 }
 
-void SystemMidiOutput::open(int id) {
-  if (id == kMidiMapper) {
+void SystemMidiOutput::open(const std::string& device) {
+  if (device == kMidiMapper) {
     m_worker.openMapper();
-  } else if (id < 0 || id >= deviceCount()) {
-    m_worker.openDevice(std::nullopt);
   } else {
-    m_worker.openDevice(m_devices[static_cast<std::size_t>(id)]);
+    m_worker.openDevice(device);
   }
 }
 

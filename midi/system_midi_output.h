@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI output of a Linux desktop: "MIDI Mapper" (kMidiMapper) is the built-in
-// synthesizer, devices 0..n-1 are the ALSA sequencer's and the JACK server's output ports.
+// synthesizer, the devices listed are the ALSA sequencer's and the JACK server's output ports.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "midi/midi_event_queue.h"
+#include "midi/event_queue.h"
 #include "midi/midi_output.h"
 #include "midi/output_worker.h"
 #include "midi/soundfont_search.h"
 
 namespace tonalis::midi {
 
-class SystemMidiOutput final : public MidiOutput {
+class SystemMidiOutput final : public QueuedEventSource<MidiOutput, MidiEvent> {
  public:
   // Returns at once; its thread then reads the device list and starts the built-in
   // synthesizer, so that both are ready when they are asked for.
@@ -21,21 +21,13 @@ class SystemMidiOutput final : public MidiOutput {
   // Waits until what was asked is done and the output is closed, its notes stopped.
   ~SystemMidiOutput() override;
 
-  void setWakeUp(std::function<void()> wakeUp) override;
-  std::vector<MidiEvent> takeEvents() override;
-  int deviceCount() override;
-  // Empty for an id outside 0..deviceCount()-1.
-  std::string deviceName(int id) override;
   void listDevices() override;
-  void open(int id) override;
+  void open(const std::string& device) override;
   void close() override;
   void chooseSoundFont(const std::string& file) override;
   int shortMessage(std::uint32_t message) override;
 
  private:
-  MidiEventQueue m_events;
-  // The list of the last kDevicesListed taken, which device ids refer to.
-  std::vector<std::string> m_devices;
   OutputWorker m_worker;  // last: it reports into the members above
 };
 

@@ -5,6 +5,12 @@
 
 namespace tonalis::midi {
 
+std::vector<std::string> portNames(const std::vector<SystemPort>& ports) {
+  std::vector<std::string> names;
+  for (const SystemPort& port : ports) names.push_back(port.name);
+  return names;
+}
+
 const SystemPort* findSystemPort(std::vector<SystemPort>& ports, const std::string& name,
                                  const std::function<std::vector<SystemPort>()>& readPorts) {
   for (int attempt = 0; attempt < 2; ++attempt) {

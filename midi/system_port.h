@@ -16,6 +16,9 @@ struct SystemPort {
   std::string name;
 };
 
+// The names of `ports`, in their order.
+std::vector<std::string> portNames(const std::vector<SystemPort>& ports);
+
 // The port named `name` in `ports`. A port the window knows may have come after the last
 // listing reached the worker's thread, so when it is not there `ports` is read again once.
 const SystemPort* findSystemPort(std::vector<SystemPort>& ports, const std::string& name,

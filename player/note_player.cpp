@@ -5,12 +5,11 @@
 
 #include "midi/midi_output.h"
 #include "midi/short_message.h"
-#include "theory/chord_patterns.h"
+#include "player/channels.h"
 
 namespace tonalis {
 
 namespace {
-constexpr int kKeyChannel = 0;
 
 bool isKey(int key) {
   return key >= 1 && key <= theory::kKeyCount;
@@ -85,11 +84,12 @@ std::string_view NotePlayer::text(Flag flag) {
   return {};
 }
 
-// Note place s (1..5) of the chord goes out on channel s, so its note-offs meet its note-ons.
+// Each note place of the chord goes out on a channel of its own, so its note-offs meet its
+// note-ons.
 void NotePlayer::sendChord(const std::vector<int>& chartKeys, bool on) {
-  const std::size_t places = std::min(chartKeys.size(), std::size_t{theory::kMaxChordNotes});
+  const std::size_t places = std::min(chartKeys.size(), std::size_t{kChordChannels});
   for (std::size_t place = 0; place < places; ++place) {
-    const auto channel = static_cast<int>(place + 1);
+    const int channel = kFirstChordChannel + static_cast<int>(place);
     const int note = m_baseNote + chartKeys[place] - 1;
     send(on ? midi::noteOn(channel, note, m_velocity) : midi::noteOff(channel, note));
   }

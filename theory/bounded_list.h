@@ -18,6 +18,12 @@ class BoundedList {
     for (const T& item : items) m_items.at(index++) = item;
   }
 
+  // The first `count` of `items`, for lists worked out at compile time.
+  template <std::size_t N>
+  consteval BoundedList(const std::array<T, N>& items, std::size_t count) : m_size(count) {
+    for (std::size_t index = 0; index < count; ++index) m_items.at(index) = items.at(index);
+  }
+
   constexpr std::size_t size() const { return m_size; }
   constexpr const T* begin() const { return m_items.data(); }
   constexpr const T* end() const { return m_items.data() + m_size; }

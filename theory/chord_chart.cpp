@@ -2,44 +2,47 @@
 #include "chord_chart.h"
 
 #include "accidental_signs.h"
+#include "chord_intervals.h"
 #include "keyboard.h"
 #include "note_names.h"
 
 namespace tonalis::theory {
 
-// Row: {symbols, each written after the root name}, {semitones above the root}, the chord in
-// spoken words; one row per slot.
+// Row: {symbols, each written after the root name}, the chord's notes within the octave, the
+// chord in spoken words; one row per slot.
 constexpr std::array<ChartChord, kChartSlotCount> chordChart{{
-    {{"", "M", "maj"}, {0, 4, 7}, "major"},
-    {{"dim", "o"}, {0, 3, 6}, "diminished"},
-    {{"dim7", "o7"}, {0, 3, 6, 9}, "diminished seventh"},
-    {{"aug", "+"}, {0, 4, 8}, "augmented"},
-    {{"aug7", "+7"}, {0, 4, 8, 10}, "augmented seventh"},
-    {{"augM7", "+M7"}, {0, 4, 8, 11}, "augmented major seventh"},
-    {{"(b5)"}, {0, 4, 6}, "major flat five"},
-    {{"6"}, {0, 4, 7, 9}, "sixth"},
-    {{"6(9)"}, {0, 2, 4, 7, 9}, "six nine"},
-    {{"7"}, {0, 4, 7, 10}, "seventh"},
-    {{"7(sus4)"}, {0, 5, 7, 10}, "seventh suspended fourth"},
-    {{"7(b5)"}, {0, 4, 6, 10}, "seventh flat five"},
-    {{"7(b9)"}, {0, 1, 4, 7, 10}, "seventh flat nine"},
-    {{"7(9)"}, {0, 2, 4, 7, 10}, "ninth"},
-    {{"7(#9)"}, {0, 3, 4, 7, 10}, "seventh sharp nine"},
-    {{"7(b13)"}, {0, 4, 7, 8, 10}, "seventh flat thirteen"},
-    {{"7(13)"}, {0, 4, 7, 9, 10}, "seventh thirteen"},
-    {{"M7"}, {0, 4, 7, 11}, "major seventh"},
-    {{"M7(b5)"}, {0, 4, 6, 11}, "major seventh flat five"},
-    {{"M7(9)"}, {0, 2, 4, 7, 11}, "major ninth"},
-    {{"9"}, {0, 2, 4, 7}, "add nine"},
-    {{"m", "min"}, {0, 3, 7}, "minor"},
-    {{"m6", "min6"}, {0, 3, 7, 9}, "minor sixth"},
-    {{"m7", "min7"}, {0, 3, 7, 10}, "minor seventh"},
-    {{"m7(b5)", "min7(b5)"}, {0, 3, 6, 10}, "minor seventh flat five"},
-    {{"m7(9)", "min7(9)"}, {0, 2, 3, 7, 10}, "minor ninth"},
-    {{"mM7", "minM7"}, {0, 3, 7, 11}, "minor major seventh"},
-    {{"mM7(b5)", "minM7(b5)"}, {0, 3, 6, 11}, "minor major seventh flat five"},
-    {{"mM7(9)", "minM7(9)"}, {0, 2, 3, 7, 11}, "minor major ninth"},
-    {{"m9"}, {0, 2, 3, 7}, "minor add nine"},
+    {{"", "M", "maj"}, closed<5>(chord::kMajor), "major"},
+    {{"dim", "o"}, closed<5>(chord::kDiminished), "diminished"},
+    {{"dim7", "o7"}, closed<5>(chord::kDiminishedSeventh), "diminished seventh"},
+    {{"aug", "+"}, closed<5>(chord::kAugmented), "augmented"},
+    {{"aug7", "+7"}, closed<5>(chord::kAugmentedSeventh), "augmented seventh"},
+    {{"augM7", "+M7"}, closed<5>(chord::kAugmentedMajorSeventh), "augmented major seventh"},
+    {{"(b5)"}, closed<5>(chord::kMajorFlatFifth), "major flat five"},
+    {{"6"}, closed<5>(chord::kSixth), "sixth"},
+    {{"6(9)"}, closed<5>(chord::kSixthAddedNinth), "six nine"},
+    {{"7"}, closed<5>(chord::kSeventh), "seventh"},
+    {{"7(sus4)"}, closed<5>(chord::kSeventhSuspendedFourth), "seventh suspended fourth"},
+    {{"7(b5)"}, closed<5>(chord::kSeventhFlatFifth), "seventh flat five"},
+    {{"7(b9)"}, closed<5>(chord::kSeventhFlatNinth), "seventh flat nine"},
+    {{"7(9)"}, closed<5>(chord::kNinth), "ninth"},
+    {{"7(#9)"}, closed<5>(chord::kSeventhSharpNinth), "seventh sharp nine"},
+    {{"7(b13)"}, closed<5>(chord::kSeventhFlatThirteenth), "seventh flat thirteen"},
+    {{"7(13)"}, closed<5>(chord::kSeventhAddedThirteenth), "seventh thirteen"},
+    {{"M7"}, closed<5>(chord::kMajorSeventh), "major seventh"},
+    {{"M7(b5)"}, closed<5>(chord::kMajorSeventhFlatFifth), "major seventh flat five"},
+    {{"M7(9)"}, closed<5>(chord::kMajorNinth), "major ninth"},
+    {{"9"}, closed<5>(chord::kAddedNinth), "add nine"},
+    {{"m", "min"}, closed<5>(chord::kMinor), "minor"},
+    {{"m6", "min6"}, closed<5>(chord::kMinorSixth), "minor sixth"},
+    {{"m7", "min7"}, closed<5>(chord::kMinorSeventh), "minor seventh"},
+    {{"m7(b5)", "min7(b5)"}, closed<5>(chord::kHalfDiminishedSeventh), "minor seventh flat five"},
+    {{"m7(9)", "min7(9)"}, closed<5>(chord::kMinorNinth), "minor ninth"},
+    {{"mM7", "minM7"}, closed<5>(chord::kMinorMajorSeventh), "minor major seventh"},
+    {{"mM7(b5)", "minM7(b5)"},
+     closed<5>(chord::kMinorMajorSeventhFlatFifth),
+     "minor major seventh flat five"},
+    {{"mM7(9)", "minM7(9)"}, closed<5>(chord::kMinorMajorNinth), "minor major ninth"},
+    {{"m9"}, closed<5>(chord::kMinorAddedNinth), "minor add nine"},
 }};
 
 namespace {

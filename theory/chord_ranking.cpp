@@ -13,19 +13,13 @@ namespace {
 constexpr PitchClassSet kRoot = 1u << 0;
 constexpr PitchClassSet kThirds = 1u << 3 | 1u << 4;
 constexpr int kEleventh = 17;
-constexpr int kOctave = 12;
 constexpr int kForeignBass = 4;  // after every place a chord's own note can take
-
-int above(int pitchClass, int root) {
-  return ((pitchClass - root) % kOctave + kOctave) % kOctave;
-}
 
 // Whether every note of the type could as well be its root.
 bool isSymmetric(const ChordType& type) {
   const PitchClassSet set = pitchClassesOf(type.intervals);
   for (int turn = 1; turn < kOctave; ++turn) {
-    const unsigned moved = static_cast<unsigned>(set) << turn;
-    if (((moved | moved >> kOctave) & 0xFFF) == set) return true;
+    if (transposed(set, turn) == set) return true;
   }
   return false;
 }
@@ -43,7 +37,7 @@ int symmetricPlace(const ChordReading& reading, const std::optional<MusicalKey>&
 
 // Rule 3: the bass is a ninth, eleventh or thirteenth of the chord.
 bool extensionInBass(const ChordReading& reading) {
-  const int bass = above(reading.bass, reading.root);
+  const int bass = intervalAbove(reading.bass, reading.root);
   return std::ranges::any_of(reading.type->intervals, [&](int interval) {
     return interval > kOctave && interval % kOctave == bass;
   });
@@ -77,7 +71,7 @@ ReadingRank rankOf(const ChordReading& reading, const ReadingOptions& options) {
   const int awkward = omissions >= 2 && extensionInBass(reading) ? 1 : 0;
   const PitchClassSet sounding =
       static_cast<PitchClassSet>(pitchClassesOf(type.intervals) & ~reading.omitted);
-  const bool bassInChord = (sounding & 1u << above(reading.bass, reading.root)) != 0;
+  const bool bassInChord = (sounding & 1u << intervalAbove(reading.bass, reading.root)) != 0;
   const int bassPlace = !bassInChord                   ? kForeignBass
                         : isSymmetric(type)            ? symmetricPlace(reading, options.key)
                         : reading.bass == reading.root ? 0
@@ -89,7 +83,7 @@ ReadingRank rankOf(const ChordReading& reading, const ReadingOptions& options) {
           omissions,
           bassPlace,
           reading.type - chordTypes.data(),
-          above(reading.root, reading.bass)};
+          intervalAbove(reading.root, reading.bass)};
 }
 
 }  // namespace tonalis::theory

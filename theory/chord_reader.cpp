@@ -21,16 +21,6 @@ struct Explanation {
   PitchClassSet omitted;
 };
 
-// The pitch classes of `set` moved up by `semitones` (0..11).
-PitchClassSet transposed(PitchClassSet set, int semitones) {
-  const unsigned moved = static_cast<unsigned>(set) << semitones;
-  return static_cast<PitchClassSet>((moved | moved >> 12) & 0xFFF);
-}
-
-int pitchClassOf(int pitch) {
-  return ((pitch % kOctave) + kOctave) % kOctave;
-}
-
 // A rootless chord leaves out nothing else, and every chord keeps three notes at least.
 bool isPlayable(PitchClassSet full, PitchClassSet omitted) {
   if ((omitted & 1u) != 0 && omitted != 1u) return false;
@@ -50,7 +40,8 @@ ExplanationIndex buildIndex() {
     for (unsigned choice = 0; choice < choices; ++choice) {
       PitchClassSet omitted = 0;
       for (std::size_t i = 0; i < type.omittable.size(); ++i) {
-        if (choice & 1u << i) omitted |= static_cast<PitchClassSet>(1u << type.omittable[i] % 12);
+        if (choice & 1u << i)
+          omitted |= static_cast<PitchClassSet>(1u << pitchClassOf(type.omittable[i]));
       }
       if (!isPlayable(full, omitted)) continue;
       for (int root = 0; root < kOctave; ++root) {

@@ -7,12 +7,9 @@
 #include <string_view>
 
 #include "bounded_list.h"
+#include "chord_intervals.h"
 
 namespace tonalis::theory {
-
-// A set of pitch classes as a 12-bit mask: bit n is the pitch class n semitones above C
-// (or above a chord's root, for the notes of a chord type).
-using PitchClassSet = std::uint16_t;
 
 inline constexpr int kChordTypeCount = 73;
 
@@ -26,7 +23,7 @@ inline constexpr int kChordTypeCount = 73;
 struct ChordType {
   std::string_view symbol;
   std::string_view name;
-  BoundedList<int, 7> intervals;
+  Intervals intervals;
   BoundedList<int, 3> omittable;
   BoundedList<std::string_view, 4> aliases;
   bool overForeignBass = false;
@@ -35,15 +32,8 @@ struct ChordType {
 // The chord types, the most common first: this order breaks ties when readings are ranked.
 extern const std::array<ChordType, kChordTypeCount> chordTypes;
 
-// Pitch classes of `intervals` folded into one octave above the root.
-constexpr PitchClassSet pitchClassesOf(const BoundedList<int, 7>& intervals) {
-  PitchClassSet set = 0;
-  for (const int interval : intervals) set = static_cast<PitchClassSet>(set | 1u << interval % 12);
-  return set;
-}
-
 constexpr bool holdsInterval(const ChordType& type, int semitones) {
-  return (pitchClassesOf(type.intervals) & 1u << semitones % 12) != 0;
+  return (pitchClassesOf(type.intervals) & 1u << pitchClassOf(semitones)) != 0;
 }
 
 // A chord type is read as minor, for spelling, when it has a minor third and no major third.

@@ -52,10 +52,16 @@ void HeldKeys::clear() {
 
 Selection HeldKeys::held() const {
   Selection keys;
-  for (int note = 0; note < kNoteCount; ++note) {
-    if (m_presses[note] > 0 || m_sustained[note]) keys.select(keyForNote(note));
-  }
+  for (const int note : pitches()) keys.select(keyForNote(note));
   return keys;
+}
+
+std::vector<int> HeldKeys::pitches() const {
+  std::vector<int> notes;
+  for (int note = 0; note < kNoteCount; ++note) {
+    if (m_presses[note] > 0 || m_sustained[note]) notes.push_back(note);
+  }
+  return notes;
 }
 
 std::optional<Selection> HeldKeys::endIfNothingHeld() {

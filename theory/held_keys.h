@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "theory/selection.h"
 
@@ -33,6 +34,8 @@ class HeldKeys {
 
   // Keys of the notes pressed or kept by the pedal.
   Selection held() const;
+  // The same notes as played, ascending MIDI notes: the lowest is the bass, wherever it lies.
+  std::vector<int> pitches() const;
 
  private:
   static constexpr int kNoteCount = 128;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numeric>
 
+#include "chord_intervals.h"
+
 namespace tonalis::theory {
 
 namespace {
@@ -25,7 +27,7 @@ double correlation(const std::array<double, 12>& weights, const std::array<doubl
   double profileSquares = 0;
   for (int pc = 0; pc < 12; ++pc) {
     const double w = weights[static_cast<std::size_t>(pc)] - meanWeight;
-    const double p = profile[static_cast<std::size_t>((pc - tonic + 12) % 12)] - meanProfile;
+    const double p = profile[static_cast<std::size_t>(intervalAbove(pc, tonic))] - meanProfile;
     products += w * p;
     weightSquares += w * w;
     profileSquares += p * p;
@@ -50,7 +52,7 @@ std::optional<MusicalKey> guessKey(const std::array<double, 12>& weights) {
 }
 
 void RecentNotes::add(int pitch) {
-  m_pitchClasses.push_back(((pitch % 12) + 12) % 12);
+  m_pitchClasses.push_back(pitchClassOf(pitch));
   if (m_pitchClasses.size() > kRemembered) m_pitchClasses.pop_front();
 }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "chord_intervals.h"
 #include "line_of_fifths.h"
 
 namespace tonalis::theory {
@@ -70,7 +71,7 @@ constexpr std::array<MusicalKey, 24> commonKeys{{
 }};
 
 bool inScale(const MusicalKey& key, int pitchClass) {
-  const int step = ((pitchClass - key.tonic()) % 12 + 12) % 12;
+  const int step = intervalAbove(pitchClass, key.tonic());
   return ((key.minor ? kMinorScale : kMajorScale) & 1u << step) != 0;
 }
 
@@ -78,7 +79,7 @@ int spellingInKey(const MusicalKey& key, int pitchClass) {
   // The two places of a pitch class nearest the centre lie 12 apart; the sharper wins a tie.
   const int centre = centreOf(key);
   int below = centre - 6;
-  while (pitchClassOfFifths(below) != ((pitchClass % 12) + 12) % 12) ++below;
+  while (pitchClassOfFifths(below) != pitchClassOf(pitchClass)) ++below;
   return std::abs(below - centre) < std::abs(below + 12 - centre) ? below : below + 12;
 }
 

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <set>
 
+#include "chord_intervals.h"
 #include "line_of_fifths.h"
 
 namespace tonalis::theory {
@@ -57,9 +58,9 @@ std::optional<int> noteOf(const NoteName& name, std::optional<int> previous) {
     return static_cast<int>(std::clamp<long long>(note, -1, kHighestNote + 1));
   }
   if (!previous) return (kDefaultOctave + 1) * 12 + name.pitchClassOffset;
-  const int pitchClass = ((name.pitchClassOffset % 12) + 12) % 12;
+  const int pitchClass = pitchClassOf(name.pitchClassOffset);
   const int above = *previous + 1;
-  return above + (((pitchClass - above) % 12) + 12) % 12;
+  return above + intervalAbove(pitchClass, above);
 }
 
 // At most this many bytes of a bad token are echoed; a note is a few characters.

@@ -4,18 +4,13 @@
 #include <algorithm>
 #include <climits>
 
+#include "chord_intervals.h"
 #include "line_of_fifths.h"
 #include "pitch_spelling.h"
 
 namespace tonalis::theory {
 
 namespace {
-
-constexpr int kOctave = 12;
-
-int above(int pitchClass, int root) {
-  return ((pitchClass - root) % kOctave + kOctave) % kOctave;
-}
 
 // Letters above the root of a note written `interval` semitones above it in a chord type.
 std::optional<int> letterStep(const ChordType& type, int interval) {
@@ -63,9 +58,9 @@ int fifthsOfSpelling(std::string_view name) {
 }  // namespace
 
 std::optional<int> spellingAboveRoot(const ChordType& type, int rootFifths, int pitchClass) {
-  const int semitones = above(pitchClass, pitchClassOfFifths(rootFifths));
+  const int semitones = intervalAbove(pitchClass, pitchClassOfFifths(rootFifths));
   for (const int interval : type.intervals) {
-    if (interval % kOctave != semitones) continue;
+    if (pitchClassOf(interval) != semitones) continue;
     const std::optional<int> step = letterStep(type, interval);
     if (step) return fifthsOfLetter(letterOfFifths(rootFifths) + *step, pitchClass);
   }
@@ -78,7 +73,7 @@ NoteSpeller::GivenNames givenNames(std::span<const int> pitches,
   std::array<int, kOctave> lowest{};
   for (std::size_t i = 0; i < pitches.size() && i < spellings.size(); ++i) {
     if (!spellings[i]) continue;
-    const auto pitchClass = static_cast<std::size_t>(((pitches[i] % kOctave) + kOctave) % kOctave);
+    const auto pitchClass = static_cast<std::size_t>(pitchClassOf(pitches[i]));
     if (!given[pitchClass] || pitches[i] < lowest[pitchClass]) {
       given[pitchClass] = spellings[i];
       lowest[pitchClass] = pitches[i];
@@ -145,9 +140,10 @@ int NoteSpeller::spellBass(const ChordReading& reading, int root) const {
             : fifthsOfSpelling(noteSpelling(reading.bass, reading.root, isMinorType(type)));
   // A note of the chord is named from the root (D7/F♯, Cm7/E♭) unless that takes more
   // accidentals than habit does (E+/C, not E+/B♯).
-  const std::optional<int> member = (reading.omitted & 1u << above(reading.bass, reading.root))
-                                        ? std::nullopt
-                                        : spellingAboveRoot(type, root, reading.bass);
+  const std::optional<int> member =
+      (reading.omitted & 1u << intervalAbove(reading.bass, reading.root))
+          ? std::nullopt
+          : spellingAboveRoot(type, root, reading.bass);
   return member && accidentalsOf(*member) <= accidentalsOf(habit) ? *member : habit;
 }
 

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "chord_intervals.h"
+
 namespace tonalis::theory {
 
 namespace {
@@ -27,21 +29,18 @@ bool naturalKeyTakesSharps(char letter, bool minorType) {
   return letter == 'G' || letter == 'D' || letter == 'A' || letter == 'E' || letter == 'B';
 }
 
-int normalised(int pitchClass) {
-  return ((pitchClass % 12) + 12) % 12;
-}
-
 }  // namespace
 
 std::string_view rootSpelling(int pitchClass, bool minorType) {
-  return (minorType ? kMinorRoots : kMajorRoots)[static_cast<std::size_t>(normalised(pitchClass))];
+  return (minorType ? kMinorRoots
+                    : kMajorRoots)[static_cast<std::size_t>(pitchClassOf(pitchClass))];
 }
 
 std::string_view noteSpelling(int pitchClass, int rootPitchClass, bool minorType) {
   const std::string_view root = rootSpelling(rootPitchClass, minorType);
   const bool sharps = root.ends_with(kSharp) ||
                       (!root.ends_with(kFlat) && naturalKeyTakesSharps(root.front(), minorType));
-  return (sharps ? kSharpNames : kFlatNames)[static_cast<std::size_t>(normalised(pitchClass))];
+  return (sharps ? kSharpNames : kFlatNames)[static_cast<std::size_t>(pitchClassOf(pitchClass))];
 }
 
 std::string plainText(std::string_view text) {

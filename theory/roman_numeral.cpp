@@ -6,13 +6,12 @@
 #include <cctype>
 #include <string_view>
 
+#include "chord_intervals.h"
 #include "line_of_fifths.h"
 
 namespace tonalis::theory {
 
 namespace {
-
-constexpr int kOctave = 12;
 
 // The degree of each pitch class above the tonic, C first: in a major key and a minor key.
 constexpr std::array<std::string_view, kOctave> kMajorDegrees{
@@ -38,10 +37,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kPlainTy
     {"mMaj7", "maj"},
 }};
 
-int above(int pitchClass, int root) {
-  return ((pitchClass - root) % kOctave + kOctave) % kOctave;
-}
-
 bool isSeventhChord(const ChordType& type) {
   return holdsInterval(type, 10) || holdsInterval(type, 11) ||
          (holdsInterval(type, 9) && holdsInterval(type, 6) && !holdsInterval(type, 7));
@@ -50,7 +45,7 @@ bool isSeventhChord(const ChordType& type) {
 // Which note of the chord is in the bass: 0 root, 1 third, 2 fifth, 3 seventh, -1 another.
 int inversionOf(const ChordReading& reading) {
   const ChordType& type = *reading.type;
-  const int bass = above(reading.bass, reading.root);
+  const int bass = intervalAbove(reading.bass, reading.root);
   if (reading.omitted & 1u << bass) return -1;
   if (!holdsInterval(type, bass)) return -1;
   if (bass == 0) return 0;
@@ -101,7 +96,7 @@ bool soundsInKey(const ChordReading& reading, const MusicalKey& key) {
 }
 
 std::string_view degreeOf(const MusicalKey& key, int pitchClass, bool small) {
-  const int step = above(pitchClass, key.tonic());
+  const int step = intervalAbove(pitchClass, key.tonic());
   if (key.minor && step == 11 && !small) return "♯VII";
   if (key.minor && step == 10 && small) return "♭VII";
   return (key.minor ? kMinorDegrees : kMajorDegrees)[static_cast<std::size_t>(step)];
@@ -143,7 +138,7 @@ RomanNumeral romanNumeral(const ChordReading& reading, const MusicalKey& key,
     const bool leading =
         holdsInterval(type, 3) && holdsInterval(type, 6) && !holdsInterval(type, 7);
     if (dominant || leading) {
-      const int target = above(reading.root + (dominant ? 5 : 1), key.tonic());
+      const int target = intervalAbove(reading.root + (dominant ? 5 : 1), key.tonic());
       const auto& targets = key.minor ? kMinorTargets : kMajorTargets;
       if (std::ranges::find(targets, target) != targets.end()) {
         const bool targetSmall =

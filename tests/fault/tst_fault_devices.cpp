@@ -32,7 +32,7 @@ class TstFaultDevices : public QObject {
 
  private slots:
   void deviceThatDoesNotOpen() {
-    WindowHarness h({"Busy synth"}, {{0, midi::kAllocated}});
+    WindowHarness h({"Busy synth"}, {{"Busy synth", midi::kAllocated}});
     h.start();
     h.choose(1);
     QCOMPARE(h.messages.texts(),
@@ -51,7 +51,7 @@ class TstFaultDevices : public QObject {
     QVERIFY(showChartOfG(h.window));
 
     // Once the device is free, choosing it again plays there.
-    h.output.setOpenResult(0, midi::kOk);
+    h.output.setOpenResult("Busy synth", midi::kOk);
     h.messages.forget();
     h.choose(1);
     QVERIFY(h.messages.texts().isEmpty());

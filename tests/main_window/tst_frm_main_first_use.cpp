@@ -212,7 +212,7 @@ class TstFrmMainFirstUse : public QObject {
     QCOMPARE(entries(), (QStringList{"MIDI Mapper", "Keyboard new", "Synth A", "Synth B *"}));
     h.output.forget();
     h.choose(1);
-    QCOMPARE(h.output.calls(), (std::vector<std::string>{"close", "open(0)"}));
+    QCOMPARE(h.output.calls(), (std::vector<std::string>{"close", "open(Keyboard new)"}));
     QCOMPARE(entries(), (QStringList{"MIDI Mapper", "Keyboard new *", "Synth A", "Synth B"}));
     QVERIFY(h.messages.texts().isEmpty());
 
@@ -231,7 +231,7 @@ class TstFrmMainFirstUse : public QObject {
     WindowHarness::settle();
     QCOMPARE(h.messages.texts().size(), 1);
     QCOMPARE(entries(), (QStringList{"MIDI Mapper *", "Synth A"}));
-    QCOMPARE(h.output.calls().back(), std::string("open(-1)"));
+    QCOMPARE(h.output.calls().back(), std::string("open(MIDI Mapper)"));
   }
 };
 

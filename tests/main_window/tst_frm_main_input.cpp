@@ -68,7 +68,7 @@ class TstFrmMainInput : public QObject {
     QVERIFY(gone.h.messages.texts().isEmpty());
   }
 
-  // A chord played: tinted and named while held, sounded on channel 1 with its own velocity,
+  // A chord played: tinted and named while held, sounded on channel 7 with its own velocity,
   // and the selection once everything is let go, the pedal included.
   void playedChordHeldNamedAndSelected() {
     InputHarness t;
@@ -79,7 +79,7 @@ class TstFrmMainInput : public QObject {
     for (const int n : {48, 64, 67}) t.input.play(note(Kind::kNoteOn, n, 90));
     QTRY_COMPARE(t.held(), (std::set<int>{1, 5, 8}));
     QVERIFY2(t.reading().startsWith(QStringLiteral("C")), qPrintable(t.reading()));
-    QCOMPARE(t.h.output.messages(), (std::vector<std::uint32_t>{0x5A3090, 0x5A4090, 0x5A4390}));
+    QCOMPARE(t.h.output.messages(), (std::vector<std::uint32_t>{0x5A3096, 0x5A4096, 0x5A4396}));
     QVERIFY(t.h.selectedKeys().empty());
 
     t.input.play(note(Kind::kPedalDown, 0));
@@ -90,6 +90,25 @@ class TstFrmMainInput : public QObject {
     t.input.play(note(Kind::kPedalUp, 0));
     QTRY_COMPARE(t.h.selectedKeys(), (std::vector<int>{1, 5, 8}));
     QVERIFY(t.held().empty());
+  }
+
+  // The input's reports are taken in the order they came even when a message box, which runs
+  // the event loop, lets newer reports in: the port list shown is the newest.
+  void reportsInOrderThroughAMessageBox() {
+    InputHarness t;
+    t.entry(1)->trigger();
+    WindowHarness::settle();
+    t.input.losePort();
+    t.input.listPorts();
+    t.h.messages.setWhileShown([&] {
+      t.input.setPorts({"Keys C"});
+      t.input.listPorts();
+      QCoreApplication::sendPostedEvents();
+    });
+    WindowHarness::settle();
+    QCOMPARE(t.h.messages.texts().size(), 1);
+    QCOMPARE(t.entry(1)->text(), QStringLiteral("Keys C"));
+    QCOMPARE(t.entry(2), nullptr);
   }
 
   // Nothing the thru started goes on sounding when the port goes, the input or the output is

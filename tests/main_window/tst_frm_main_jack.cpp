@@ -54,7 +54,7 @@ class TstFrmMainJack : public QObject {
   }
 
   // A chord played on the keyboard port: held and named at once, heard at the chosen output
-  // on channel 1, and the selection once it is let go.
+  // on channel 7, and the selection once it is let go.
   void chordPlayedOnAMidiKeyboard() {
     // Made after the server starts and ended after the window that uses it.
     std::optional<midi::SystemMidiInput> input;
@@ -95,7 +95,7 @@ class TstFrmMainJack : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(keys->heldKeys(), (std::set<int>{1, 5, 8}), 30000);
     const auto* reading = window.findChild<QLabel*>(QStringLiteral("lblChordReading"));
     QVERIFY2(reading->text().startsWith(QStringLiteral("C")), qPrintable(reading->text()));
-    const std::vector<Message> on{{0x90, 0x30, 0x64}, {0x90, 0x40, 0x50}, {0x90, 0x43, 0x46}};
+    const std::vector<Message> on{{0x96, 0x30, 0x64}, {0x96, 0x40, 0x50}, {0x96, 0x43, 0x46}};
     QCOMPARE(jack.recorder->waitForMessages(on.size(), 30s), on);
 
     keyboard.send({0x82, 0x30, 0x00});

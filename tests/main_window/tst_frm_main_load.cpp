@@ -79,7 +79,7 @@ class TstFrmMainLoad : public QObject {
   void loadOpensTheMapper() {
     WindowHarness h({"Synth A"});
     h.window.load();
-    const std::vector<std::string> expected{"deviceCount", "deviceName(0)", "close", "open(-1)"};
+    const std::vector<std::string> expected{"close", "open(MIDI Mapper)"};
     QCOMPARE(h.output.calls(), expected);
     QVERIFY(h.messages.texts().isEmpty());
   }
@@ -115,7 +115,7 @@ class TstFrmMainLoad : public QObject {
     QVERIFY(!h.device(0)->isChecked());
     QVERIFY(h.device(2)->isChecked());
     QCOMPARE(h.window.state().curDevice, 1);
-    const std::vector<std::string> expected{"close", "open(1)"};
+    const std::vector<std::string> expected{"close", "open(B)"};
     QCOMPARE(h.output.calls(), expected);
     // The last of eleven devices works like any other.
     WindowHarness many({"d0", "d1", "d2", "d3", "d4", "d5", "d6", "d7", "d8", "d9", "d10"});
@@ -130,12 +130,12 @@ class TstFrmMainLoad : public QObject {
     h.start();
     h.device(0)->trigger();
     QVERIFY(h.device(0)->isChecked());
-    const std::vector<std::string> expected{"close", "open(-1)"};
+    const std::vector<std::string> expected{"close", "open(MIDI Mapper)"};
     QCOMPARE(h.output.calls(), expected);
   }
 
   void failedOpenIsReportedAndKeepsTheChoice() {
-    WindowHarness h({"A", "Busy"}, {{1, midi::kAllocated}});
+    WindowHarness h({"A", "Busy"}, {{"Busy", midi::kAllocated}});
     h.start();
     h.choose(2);
     QCOMPARE(h.messages.texts(),
@@ -147,7 +147,7 @@ class TstFrmMainLoad : public QObject {
     QCOMPARE(h.window.state().midiRc, 4);
     QVERIFY(h.window.state().hMidiOut == nullptr);
     // Choosing it again retries.
-    h.output.setOpenResult(1, midi::kOk);
+    h.output.setOpenResult("Busy", midi::kOk);
     h.choose(2);
     QCOMPARE(h.messages.texts().size(), 1);
     QCOMPARE(h.window.state().midiRc, 0);

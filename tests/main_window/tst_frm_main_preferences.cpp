@@ -36,14 +36,14 @@ class TstFrmMainPreferences : public QObject {
     QTest::addColumn<QStringList>("opens");
     QTest::addColumn<int>("checked");
     QTest::addColumn<int>("messages");
-    QTest::newRow("never chosen") << QString() << 0 << QStringList{"open(-1)"} << 0 << 0;
-    QTest::newRow("MIDI Mapper") << "" << 0 << QStringList{"open(-1)"} << 0 << 0;
-    QTest::newRow("listed") << "Synth B" << 0 << QStringList{"open(1)"} << 2 << 0;
+    QTest::newRow("never chosen") << QString() << 0 << QStringList{"open(MIDI Mapper)"} << 0 << 0;
+    QTest::newRow("MIDI Mapper") << "" << 0 << QStringList{"open(MIDI Mapper)"} << 0 << 0;
+    QTest::newRow("listed") << "Synth B" << 0 << QStringList{"open(Synth B)"} << 2 << 0;
     // Gone since the last run: the load step opens the mapper, as it always did.
-    QTest::newRow("gone") << "Synth C" << 0 << QStringList{"open(-1)"} << 0 << 0;
+    QTest::newRow("gone") << "Synth C" << 0 << QStringList{"open(MIDI Mapper)"} << 0 << 0;
     // There but busy: its failure is said, then the mapper plays.
     QTest::newRow("will not open")
-        << "Synth B" << 4 << QStringList{"open(1)", "open(-1)"} << 0 << 1;
+        << "Synth B" << 4 << QStringList{"open(Synth B)", "open(MIDI Mapper)"} << 0 << 1;
   }
   void loadRestoresTheOutputDevice() {
     QFETCH(QString, remembered);
@@ -52,7 +52,7 @@ class TstFrmMainPreferences : public QObject {
     QFETCH(int, checked);
     QFETCH(int, messages);
     if (!remembered.isNull()) m_settings->setOutputDevice(remembered);
-    WindowHarness h(Names{"Synth A", "Synth B"}, {{1, openResult}});
+    WindowHarness h(Names{"Synth A", "Synth B"}, {{"Synth B", openResult}});
     h.window.usePreferences(*m_settings);
     h.window.load();
     QStringList opened;

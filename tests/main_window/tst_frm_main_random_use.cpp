@@ -11,8 +11,8 @@
 
 #include "main_window/dial/dial.h"
 #include "random_use_model.h"
-#include "theory/chord_chart.h"
 #include "support/window_harness.h"
+#include "theory/chord_chart.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;
@@ -245,7 +245,10 @@ class RandomUser {
     const int entry = uniform(0, kDeviceEntries - 1);
     const int code =
         chance(60) ? midi::kOk : kOpenFailures[static_cast<std::size_t>(uniform(0, 3))];
-    m_h.output.setOpenResult(entry - 1, code);
+    m_h.output.setOpenResult(
+        entry == 0 ? midi::kMidiMapper
+                   : m_devices[static_cast<std::size_t>(entry)]->data().toString().toStdString(),
+        code);
     expected.message = m_model.chooseDevice(entry, code);
     m_devices[static_cast<std::size_t>(entry)]->trigger();
     m_h.settle();

@@ -225,7 +225,7 @@ class TstFrmMainSound : public QObject {
                          "short(" + std::to_string(noteOff(2, 64)) + ")",
                          "short(" + std::to_string(noteOff(3, 67)) + ")",
                          "close",
-                         "open(0)"};
+                         "open(Synth)"};
     QCOMPARE(h.output.calls(), expected);
     QCOMPARE(h.key(24)->tag(), kReleased);
     QCOMPARE(h.picture(101)->tag(), kReleased);

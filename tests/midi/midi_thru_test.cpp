@@ -15,12 +15,13 @@ using ::testing::IsEmpty;
 using ::testing::UnorderedElementsAre;
 using Kind = NoteEvent::Kind;
 
-constexpr std::uint32_t kPedalDown = packShortMessage(0xB0, 64, 127);
-constexpr std::uint32_t kPedalUp = packShortMessage(0xB0, 64, 0);
+constexpr int kThru = 6;
+constexpr std::uint32_t kPedalDown = packShortMessage(0xB6, 64, 127);
+constexpr std::uint32_t kPedalUp = packShortMessage(0xB6, 64, 0);
 
-TEST(MidiThru, PlaysEveryChannelOnChannelOneWithItsVelocity) {
+TEST(MidiThru, PlaysEveryChannelOnItsChannelWithItsVelocity) {
   testing::RecordingMidiOutput output;
-  MidiThru thru(output);
+  MidiThru thru(output, kThru);
   thru.play({Kind::kNoteOn, 0, 60, 100});
   thru.play({Kind::kNoteOn, 9, 64, 30});
   thru.play({Kind::kPedalDown, 3, 0, 90});
@@ -28,20 +29,21 @@ TEST(MidiThru, PlaysEveryChannelOnChannelOneWithItsVelocity) {
   thru.play({Kind::kPedalUp, 3, 0, 0});
   thru.play({Kind::kNoteOff, 0, 60});
   thru.play({Kind::kNoteOff, 0, 62});  // never started: nothing to stop
-  EXPECT_THAT(output.messages(), ElementsAre(noteOn(0, 60, 100), noteOn(0, 64, 30), kPedalDown,
-                                             noteOff(0, 64), kPedalUp, noteOff(0, 60)));
+  EXPECT_THAT(output.messages(),
+              ElementsAre(noteOn(kThru, 60, 100), noteOn(kThru, 64, 30), kPedalDown,
+                          noteOff(kThru, 64), kPedalUp, noteOff(kThru, 60)));
 }
 
 // A note held from two channels sounds on until both have let go of it.
 TEST(MidiThru, NoteFromTwoChannelsStopsWithTheLastRelease) {
   testing::RecordingMidiOutput output;
-  MidiThru thru(output);
+  MidiThru thru(output, kThru);
   thru.play({Kind::kNoteOn, 0, 60, 100});
   thru.play({Kind::kNoteOn, 1, 60, 80});
   thru.play({Kind::kNoteOff, 1, 60});
-  EXPECT_THAT(output.messages(), ElementsAre(noteOn(0, 60, 100), noteOn(0, 60, 80)));
+  EXPECT_THAT(output.messages(), ElementsAre(noteOn(kThru, 60, 100), noteOn(kThru, 60, 80)));
   thru.play({Kind::kNoteOff, 0, 60});
-  EXPECT_EQ(output.messages().back(), noteOff(0, 60));
+  EXPECT_EQ(output.messages().back(), noteOff(kThru, 60));
 }
 
 // Whatever is still down when the input or output changes, or the thru goes, is stopped
@@ -49,7 +51,7 @@ TEST(MidiThru, NoteFromTwoChannelsStopsWithTheLastRelease) {
 TEST(MidiThru, ReleasesEverythingItStartedAndOnlyThat) {
   testing::RecordingMidiOutput output;
   {
-    MidiThru thru(output);
+    MidiThru thru(output, kThru);
     thru.play({Kind::kNoteOn, 0, 60, 100});
     thru.play({Kind::kNoteOn, 2, 60, 100});
     thru.play({Kind::kNoteOn, 0, 127, 1});
@@ -58,7 +60,8 @@ TEST(MidiThru, ReleasesEverythingItStartedAndOnlyThat) {
     thru.play({Kind::kPedalDown, 0, 0, 127});
     output.forget();
     thru.releaseAll();
-    EXPECT_THAT(output.messages(), UnorderedElementsAre(noteOff(0, 60), noteOff(0, 127), kPedalUp));
+    EXPECT_THAT(output.messages(),
+                UnorderedElementsAre(noteOff(kThru, 60), noteOff(kThru, 127), kPedalUp));
     output.forget();
     thru.releaseAll();
     thru.play({Kind::kNoteOff, 0, 60});
@@ -66,7 +69,7 @@ TEST(MidiThru, ReleasesEverythingItStartedAndOnlyThat) {
     thru.play({Kind::kNoteOn, 0, 62, 70});
     output.forget();
   }
-  EXPECT_THAT(output.messages(), ElementsAre(noteOff(0, 62)));
+  EXPECT_THAT(output.messages(), ElementsAre(noteOff(kThru, 62)));
 }
 
 }  // namespace

@@ -11,12 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "midi/input_event_queue.h"
+#include "midi/event_queue.h"
 #include "midi/midi_input.h"
 
 namespace tonalis::testing {
 
-class RecordingMidiInput : public midi::MidiInput {
+class RecordingMidiInput : public midi::QueuedEventSource<midi::MidiInput, midi::InputEvent> {
  public:
   explicit RecordingMidiInput(std::vector<std::string> ports = {}) : m_ports(std::move(ports)) {
     m_events.push(midi::InputEvent::listed(m_ports));
@@ -33,8 +33,6 @@ class RecordingMidiInput : public midi::MidiInput {
   // The open port goes away, as the real input reports it.
   void losePort() { m_events.push(midi::InputEvent::lost(std::exchange(m_open, {}))); }
 
-  void setWakeUp(std::function<void()> wakeUp) override { m_events.setWakeUp(std::move(wakeUp)); }
-  std::vector<midi::InputEvent> takeEvents() override { return m_events.take(); }
   void listPorts() override {
     m_calls.emplace_back("listPorts");
     m_events.push(midi::InputEvent::listed(m_ports));
@@ -63,7 +61,6 @@ class RecordingMidiInput : public midi::MidiInput {
   std::map<std::string, int> m_openResults;
   std::vector<std::string> m_calls;
   std::string m_open;
-  midi::InputEventQueue m_events;
 };
 
 }  // namespace tonalis::testing

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A MIDI output for tests: configurable device names and open results, and a record of every
-// call in order, e.g. "deviceCount", "deviceName(0)", "listDevices", "close", "open(-1)",
+// call in order, e.g. "listDevices", "close", "open(MIDI Mapper)",
 // "short(8338576)", "soundFont(/a.sf2)". It does each thing at once and reports it as the real
 // output does, through events that the window takes on its next pass through the event loop.
 #pragma once
@@ -8,23 +8,24 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "midi/midi_event_queue.h"
+#include "midi/event_queue.h"
 #include "midi/midi_output.h"
 
 namespace tonalis::testing {
 
-class RecordingMidiOutput : public midi::MidiOutput {
+class RecordingMidiOutput : public midi::QueuedEventSource<midi::MidiOutput, midi::MidiEvent> {
  public:
   explicit RecordingMidiOutput(std::vector<std::string> names = {}) : m_names(std::move(names)) {
     pushListing();
   }
 
-  // The code open(id) returns; devices not listed open with kOk.
-  void setOpenResult(int id, int code) { m_openResults[id] = code; }
+  // The code open(device) reports; others open with kOk.
+  void setOpenResult(const std::string& device, int code) { m_openResults[device] = code; }
   // The list the next listDevices() reads.
   void setNextNames(std::vector<std::string> names) { m_nextNames = std::move(names); }
   // The open device stops working, as the real output reports a server that went away.
@@ -44,25 +45,14 @@ class RecordingMidiOutput : public midi::MidiOutput {
         midi::MidiEvent::soundFontFailed(std::move(file), std::move(reason), std::move(playing)));
   }
 
-  void setWakeUp(std::function<void()> wakeUp) override { m_events.setWakeUp(std::move(wakeUp)); }
-  std::vector<midi::MidiEvent> takeEvents() override { return m_events.take(); }
-
-  int deviceCount() override {
-    m_calls.emplace_back("deviceCount");
-    return static_cast<int>(m_names.size());
-  }
-  std::string deviceName(int id) override {
-    m_calls.push_back("deviceName(" + std::to_string(id) + ")");
-    return m_names.at(static_cast<std::size_t>(id));
-  }
   void listDevices() override {
     m_calls.emplace_back("listDevices");
     if (m_nextNames) m_names = *std::exchange(m_nextNames, std::nullopt);
     pushListing();
   }
-  void open(int id) override {
-    m_calls.push_back("open(" + std::to_string(id) + ")");
-    const auto found = m_openResults.find(id);
+  void open(const std::string& device) override {
+    m_calls.push_back("open(" + device + ")");
+    const auto found = m_openResults.find(device);
     m_open = found == m_openResults.end() || found->second == midi::kOk;
     m_events.push(midi::MidiEvent::opened(m_open ? midi::kOk : found->second));
   }
@@ -85,11 +75,22 @@ class RecordingMidiOutput : public midi::MidiOutput {
   int shortMessage(std::uint32_t message) override {
     m_calls.push_back("short(" + std::to_string(message) + ")");
     m_messages.push_back(message);
+    const std::pair<int, int> note{static_cast<int>(message & 0x0F),
+                                   static_cast<int>(message >> 8 & 0x7F)};
+    const std::uint32_t status = message & 0xF0;
+    if (status == 0x90 && (message >> 16 & 0x7F) > 0) {
+      m_sounding.insert(note);
+    } else if (status == 0x80 || status == 0x90) {
+      m_sounding.erase(note);
+    }
     return midi::kOk;
   }
 
   const std::vector<std::string>& calls() const { return m_calls; }
   const std::vector<std::uint32_t>& messages() const { return m_messages; }
+  // The notes sounding now, by channel and note, after every message sent (forget() leaves
+  // them): a note-off ends the note on its channel whoever started it, as a synthesizer does.
+  const std::set<std::pair<int, int>>& sounding() const { return m_sounding; }
   bool isOpen() const { return m_open; }
   void forget() {
     m_calls.clear();
@@ -101,13 +102,13 @@ class RecordingMidiOutput : public midi::MidiOutput {
 
   std::vector<std::string> m_names;
   std::optional<std::vector<std::string>> m_nextNames;
-  std::map<int, int> m_openResults;
+  std::map<std::string, int> m_openResults;
   std::map<std::string, std::string> m_soundFontFailures;
   std::string m_playingSoundFont;
   std::vector<std::string> m_calls;
   std::vector<std::uint32_t> m_messages;
+  std::set<std::pair<int, int>> m_sounding;
   bool m_open = false;
-  midi::MidiEventQueue m_events;
 };
 
 }  // namespace tonalis::testing

@@ -27,9 +27,9 @@ inline const QString kReleased = QString::fromLatin1(kReleasedFlag);
 
 struct WindowHarness {
   explicit WindowHarness(std::vector<std::string> deviceNames = {},
-                         std::initializer_list<std::pair<int, int>> openResults = {})
+                         std::initializer_list<std::pair<std::string, int>> openResults = {})
       : output(std::move(deviceNames)), window(output, messages, printer) {
-    for (const auto& [id, code] : openResults) output.setOpenResult(id, code);
+    for (const auto& [device, code] : openResults) output.setOpenResult(device, code);
   }
 
   // Loads and shows the window, then forgets what the load step sent.

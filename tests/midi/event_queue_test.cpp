@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "midi/input_event_queue.h"
+#include "midi/event_queue.h"
 
 #include <gtest/gtest.h>
+
+#include "midi/midi_input.h"
 
 namespace tonalis::midi {
 namespace {
@@ -12,8 +14,8 @@ InputEvent note(int number) {
 
 // A flood wakes the window once until it takes what waits; no event is left without a
 // wake-up, whether it came before the wake-up was set, without one, or after a take.
-TEST(InputEventQueue, WakesOncePerTakeAndNeverMissesOne) {
-  InputEventQueue queue;
+TEST(EventQueue, WakesOncePerTakeAndNeverMissesOne) {
+  EventQueue<InputEvent> queue;
   queue.push(note(60));  // nobody to tell yet
   int wakeUps = 0;
   queue.setWakeUp([&] { ++wakeUps; });

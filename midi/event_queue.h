@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The events of a MidiInput on their way from the threads that make them to the window's
-// thread, with the wake-up call that tells the window they are there. Header only, so that
-// stand-in inputs of tests and tools can use it without the MIDI libraries.
+// The events of a MidiOutput or a MidiInput on their way from the threads that make them to
+// the window's thread, with the wake-up call that tells the window they are there: once when
+// they start to wait, not again until they have been taken. Header only, so that stand-ins of
+// tests and tools can use it without the MIDI libraries.
 #pragma once
 
 #include <functional>
@@ -9,13 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include "midi/midi_input.h"
-
 namespace tonalis::midi {
 
-class InputEventQueue {
+template <typename Event>
+class EventQueue {
  public:
-  // As MidiInput::setWakeUp.
+  // As MidiOutput::setWakeUp and MidiInput::setWakeUp.
   void setWakeUp(std::function<void()> wakeUp) {
     const std::lock_guard wakeUpLock(m_wakeUpMutex);
     m_wakeUp = std::move(wakeUp);
@@ -29,7 +29,7 @@ class InputEventQueue {
   }
 
   // From any thread.
-  void push(InputEvent event) {
+  void push(Event event) {
     bool wake = false;
     {
       const std::lock_guard lock(m_eventsMutex);
@@ -39,7 +39,7 @@ class InputEventQueue {
     if (wake) callWakeUp();
   }
 
-  std::vector<InputEvent> take() {
+  std::vector<Event> take() {
     const std::lock_guard lock(m_eventsMutex);
     m_woken = false;
     return std::exchange(m_events, {});
@@ -53,12 +53,24 @@ class InputEventQueue {
   }
 
   std::mutex m_eventsMutex;
-  std::vector<InputEvent> m_events;
+  std::vector<Event> m_events;
   // Whether the window was told of the events waiting, so that it need not be again.
   bool m_woken = false;
   // Held while the wake-up runs, so that replacing it waits for a call under way.
   std::mutex m_wakeUpMutex;
   std::function<void()> m_wakeUp;
+};
+
+// A MidiOutput or MidiInput (`Interface`) whose events wait in a queue of its own: the
+// window's two calls are answered from the queue, which the service pushes to.
+template <typename Interface, typename Event>
+class QueuedEventSource : public Interface {
+ public:
+  void setWakeUp(std::function<void()> wakeUp) final { m_events.setWakeUp(std::move(wakeUp)); }
+  std::vector<Event> takeEvents() final { return m_events.take(); }
+
+ protected:
+  EventQueue<Event> m_events;
 };
 
 }  // namespace tonalis::midi
