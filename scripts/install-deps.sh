@@ -15,7 +15,7 @@ packages=(
   fonts-urw-base35 desktop-file-utils
   libcups2-dev cups-daemon cups-client
   xvfb xdotool pulseaudio pulseaudio-utils
-  librsvg2-bin qt6-tools-dev qt6-l10n-tools appstream dpkg-dev file
+  librsvg2-bin qt6-tools-dev qt6-l10n-tools appstream dpkg-dev file python3-mido
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang-14 libclang-rt-14-dev llvm-14)
