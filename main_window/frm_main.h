@@ -21,8 +21,10 @@
 #include "midi/midi_input.h"
 #include "midi/midi_output.h"
 #include "midi/midi_thru.h"
+#include "player/chord_history.h"
 #include "player/note_player.h"
 #include "theory/chord_ranking.h"
+#include "theory/chord_symbol.h"
 #include "theory/held_keys.h"
 #include "theory/key_finding.h"
 #include "theory/selection.h"
@@ -33,6 +35,9 @@ class QTimer;
 
 namespace tonalis {
 
+class ChordSymbolDialog;
+class FileChooser;
+class HistoryWindow;
 class PreferencesDialog;
 class UserSettings;
 class HelpMenu;
@@ -85,6 +90,11 @@ class frmMain : public QMainWindow {
   // Adds the "Chord" menu, after the others: the key the readout reads in and its style.
   // Without it the readout reads in the analysis style and no key.
   void useChordChoice(ChordChoice choice);
+
+  // Adds "Enter Chord Symbol…" (Ctrl+L) and "History" (Ctrl+H) to the "Chord" menu, which
+  // useChordChoice() made before, and keeps the chords played, read and entered. `files` asks
+  // where the history is saved and must outlive the window.
+  void useHistory(FileChooser& files);
 
   // For tests and tools.
   const WindowState& state() const { return m_state; }
@@ -174,6 +184,12 @@ class frmMain : public QMainWindow {
   void addChordPreferences(PreferencesDialog& dialog);
   void showReading(const theory::Selection& selection);
 
+  // Chord symbols and the history (frm_main_history.cpp).
+  void enterChordSymbol(const theory::ChordSymbol& chord);
+  void restoreKeys(const theory::Selection& keys);
+  void keepInHistory(const std::vector<int>& notes);
+  void keepPlayed(const midi::NoteEvent& note);
+
   midi::MidiOutput& m_output;
   MessageBox& m_messages;
   PagePrinter& m_printer;
@@ -218,6 +234,12 @@ class frmMain : public QMainWindow {
   ChordChoice m_chordChoice;
   ReadoutSettings m_readout;
   theory::RecentNotes m_recentNotes;  // for the automatic key
+
+  HistoryWindow* m_history = nullptr;  // only with useHistory()
+  ChordSymbolDialog* m_symbolDialog = nullptr;
+  ChordCapture m_capture;
+  QTimer* m_symbolTimer = nullptr;  // ends the sound of an entered symbol
+  std::vector<int> m_symbolKeys;    // the keys it sounds
 };
 
 }  // namespace tonalis

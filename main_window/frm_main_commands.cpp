@@ -98,6 +98,7 @@ void frmMain::nameChartPictures(int rootKey) {
 }
 
 void frmMain::cmdDetChord_Click() {
+  const std::vector<int> asked = notesOfKeys(m_selection);
   const theory::Identification result = theory::identifyChord(m_selection);
   setText(m_ui.lblNotes, result.notes);
   setSymbolText(m_ui.lblChordSymbol, result.symbol);
@@ -110,6 +111,7 @@ void frmMain::cmdDetChord_Click() {
     QStringList found{m_ui.lblChordSymbol->accessibleName()};
     if (result.name) found << m_ui.lblChordName->accessibleName();
     m_ui.announcer->say(found.join(QStringLiteral(", ")));
+    keepInHistory(asked);
   }
 }
 

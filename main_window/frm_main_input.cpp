@@ -153,6 +153,7 @@ void frmMain::inputOpened(int code, const std::string& port) {
 
 void frmMain::playIncoming(const midi::NoteEvent& note) {
   m_thru.play(note);
+  keepPlayed(note);
   using Kind = midi::NoteEvent::Kind;
   std::optional<theory::Selection> played;
   switch (note.kind) {
@@ -191,6 +192,7 @@ void frmMain::showPlaying() {
 void frmMain::endPlaying() {
   m_thru.releaseAll();
   m_held.clear();
+  m_capture.clear();
   m_playedSelection.reset();
   if (m_heldDisplayTimer != nullptr) m_heldDisplayTimer->stop();
   m_ui.keyboard->setHeldKeys({});
