@@ -77,6 +77,7 @@ int main(int argc, char* argv[]) {
     window->useChordChoice(tonalis::rememberedChordChoice());
     files.setParent(window.get());
     window->useHistory(files);
+    window->useChartExport(files);
     window->setSoundDetails([] { return QString::fromStdString(tonalis::midi::synthInUse()); });
     tonalis::placeMainWindow(*window);
   };

@@ -10,9 +10,10 @@ class FileChooser {
  public:
   virtual ~FileChooser() = default;
   // The path chosen to save under, titled `title`, for the types of `filter` ("MIDI files
-  // (*.mid)"), proposing `name`; empty when the user cancels.
-  virtual QString chooseSaveFile(const QString& title, const QString& filter,
-                                 const QString& name) = 0;
+  // (*.mid)", several joined by ";;"), proposing `name`; empty when the user cancels. The
+  // filter the user picked is put in `chosenFilter` when one is given.
+  virtual QString chooseSaveFile(const QString& title, const QString& filter, const QString& name,
+                                 QString* chosenFilter = nullptr) = 0;
 };
 
 }  // namespace tonalis

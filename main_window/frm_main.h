@@ -95,6 +95,9 @@ class frmMain : public QMainWindow {
   // useChordChoice() made before, and keeps the chords played, read and entered. `files` asks
   // where the history is saved and must outlive the window.
   void useHistory(FileChooser& files);
+  // Adds the "Chart" menu: "Export Chart…" saves the chart as SVG, PNG or PDF where `files`
+  // says; it must outlive the window.
+  void useChartExport(FileChooser& files);
 
   // For tests and tools.
   const WindowState& state() const { return m_state; }
@@ -136,6 +139,7 @@ class frmMain : public QMainWindow {
   // Print (frm_main_print.cpp).
   void cmdPrint_Click();
   QImage chartPage();
+  void drawChartPage(const std::function<void(QWidget& client)>& draw);
   void offerPdf(const QImage& page, const QString& reason);
 
   // The "Devices" menu and the output's reports (frm_main_devices.cpp).
@@ -189,6 +193,9 @@ class frmMain : public QMainWindow {
   void restoreKeys(const theory::Selection& keys);
   void keepInHistory(const std::vector<int>& notes);
   void keepPlayed(const midi::NoteEvent& note);
+
+  // Export Chart (frm_main_export.cpp).
+  void exportChart(FileChooser& files);
 
   midi::MidiOutput& m_output;
   MessageBox& m_messages;

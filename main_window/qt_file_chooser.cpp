@@ -8,9 +8,10 @@
 namespace tonalis {
 
 QString QtFileChooser::chooseSaveFile(const QString& title, const QString& filter,
-                                      const QString& name) {
+                                      const QString& name, QString* chosenFilter) {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return QFileDialog::getSaveFileName(m_parent, title, QDir(folder).filePath(name), filter);
+  return QFileDialog::getSaveFileName(m_parent, title, QDir(folder).filePath(name), filter,
+                                      chosenFilter);
 }
 
 }  // namespace tonalis

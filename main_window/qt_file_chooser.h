@@ -11,7 +11,8 @@ namespace tonalis {
 class QtFileChooser : public FileChooser {
  public:
   void setParent(QWidget* parent) { m_parent = parent; }
-  QString chooseSaveFile(const QString& title, const QString& filter, const QString& name) override;
+  QString chooseSaveFile(const QString& title, const QString& filter, const QString& name,
+                         QString* chosenFilter) override;
 
  private:
   QWidget* m_parent = nullptr;

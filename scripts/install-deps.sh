@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-svg-dev
   librtmidi-dev libfluidsynth-dev libasound2-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   jackd2 libjack-jackd2-dev

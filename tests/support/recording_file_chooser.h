@@ -11,15 +11,22 @@ namespace tonalis::testing {
 
 class RecordingFileChooser : public FileChooser {
  public:
-  QString chooseSaveFile(const QString& title, const QString&, const QString&) override {
+  QString chooseSaveFile(const QString& title, const QString&, const QString&,
+                         QString* chosenFilter) override {
     m_titles.append(title);
+    if (chosenFilter != nullptr) *chosenFilter = m_filter;
     return m_answer;
   }
-  void setAnswer(const QString& path) { m_answer = path; }
+  // The path answered, and the filter said to be chosen with it.
+  void setAnswer(const QString& path, const QString& filter = {}) {
+    m_answer = path;
+    m_filter = filter;
+  }
   const QStringList& titles() const { return m_titles; }
 
  private:
   QString m_answer;
+  QString m_filter;
   QStringList m_titles;
 };
 
