@@ -95,8 +95,9 @@ class frmMain : public QMainWindow {
   // useChordChoice() made before, and keeps the chords played, read and entered. `files` asks
   // where the history is saved and must outlive the window.
   void useHistory(FileChooser& files);
-  // Adds the "Chart" menu: "Export Chart…" saves the chart as SVG, PNG or PDF where `files`
-  // says; it must outlive the window.
+  // Adds the "Chart" menu: "Export Chart…" (Ctrl+E) saves the chart as SVG, PNG or PDF where
+  // `files` says, which must outlive the window; "Print…" (Ctrl+Shift+P) asks for the printer,
+  // copies and paper first. And lets the chart's pictures be dragged out as MIDI.
   void useChartExport(FileChooser& files);
 
   // For tests and tools.

@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Export Chart…": each format written and checked by a tool that is not the program's: the
 // PDF's captions found by pdftotext, the SVG drawn by rsvg-convert, the PNG's size and
-// resolution read by Qt's image reader.
+// resolution read by Qt's image reader. And what a chart picture dragged out carries.
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
+#include "main_window/chart_drag.h"
 #include "support/recording_file_chooser.h"
 #include "support/window_harness.h"
 
 using namespace tonalis;
 using namespace tonalis::testing;
+
+Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
@@ -89,6 +96,54 @@ class TstFrmMainExport : public QObject {
       QCOMPARE(qRound(picture.dotsPerMeterX() / 39.3701), dotsPerInch);
       QVERIFY(picture.width() > picture.height());
     }
+  }
+
+  // A dragged picture's chord: a MIDI file a file manager can copy, the same bytes for a
+  // sequencer, and the symbol as text; a symbol's slash and sharps make no folder or odd name.
+  void dragCarriesTheChord_data() {
+    QTest::addColumn<std::vector<int>>("notes");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("C") << std::vector<int>{60, 64, 67} << "C"
+                       << "C.mid";
+    QTest::newRow("F#/C#") << std::vector<int>{61, 66, 70} << "F♯/C♯"
+                           << "Fsharp over Csharp.mid";
+  }
+  void dragCarriesTheChord() {
+    QFETCH(std::vector<int>, notes);
+    QFETCH(QString, symbol);
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    const std::unique_ptr<QMimeData> data(ChartDrag::chordData(notes, dir.path()));
+    QCOMPARE(data->text(), symbol);
+    QCOMPARE(data->urls().size(), 1);
+    QCOMPARE(data->urls().front().toLocalFile(), dir.filePath(file));
+    QFile written(dir.filePath(file));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.startsWith("MThd"));
+    QCOMPARE(data->data(QStringLiteral("audio/midi")), bytes);
+  }
+
+  // "Print…" prints the page the Print button prints, after the printer's dialog; a failure
+  // is said.
+  void printAsksFirst() {
+    RecordingFileChooser files;
+    WindowHarness h;
+    h.window.useChartExport(files);
+    h.start();
+    h.clickKey(1);
+    h.click("cmdBuildChord");
+    h.window.findChild<QAction*>(QStringLiteral("mnuPrintChart"))->trigger();
+    QCOMPARE(h.printer.choicesAsked(), 1);
+    QCOMPARE(h.printer.printed().size(), std::size_t(1));
+    h.click("cmdPrint");
+    QCOMPARE(h.printer.printed().size(), std::size_t(2));
+    QCOMPARE(h.printer.choicesAsked(), 1);
+    QCOMPARE(h.printer.printed()[0], h.printer.printed()[1]);
+    h.printer.setPrintFailure(QStringLiteral("out of paper"));
+    h.window.findChild<QAction*>(QStringLiteral("mnuPrintChart"))->trigger();
+    QCOMPARE(h.messages.texts(), QStringList{QStringLiteral("out of paper")});
   }
 
   void refusesAnUnknownSuffix() {
