@@ -144,7 +144,7 @@ int main(int argc, char* argv[]) {
 
   leftClick(window.findChild<QWidget*>(QStringLiteral("lblKey(1)")));
   leftClick(window.findChild<QPushButton*>(QStringLiteral("cmdBuildChord")));
-  for (int i = first + 1; i < argc; ++i) {
+  for (int i = first + 1; i < argc && !exportChart; ++i) {
     auto* key = window.findChild<QWidget*>(
         QStringLiteral("lblKey(%1)").arg(QString::fromLocal8Bit(argv[i])));
     if (key == nullptr) {
