@@ -2,6 +2,8 @@
 // Chord symbols typed in "Enter Chord Symbol…", and the "History" window: what enters it, what
 // choosing an entry does, and the files it saves.
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,7 +111,8 @@ class TstFrmMainHistory : public QObject {
     QVERIFY(!t.h.find<QPushButton>(QStringLiteral("cmdHistoryMidi"))->isEnabled());
   }
 
-  // The files saved are what the history holds; a place that cannot be written is said.
+  // The files saved and the text copied are what the history holds; a place that cannot be
+  // written is said.
   void savesMidiAndChordSheet() {
     HistoryHarness t;
     t.enter(QStringLiteral("Dm7"));
@@ -122,7 +125,10 @@ class TstFrmMainHistory : public QObject {
     t.h.find<QPushButton>(QStringLiteral("cmdHistoryMidi"))->click();
     QFile text(sheet);
     QVERIFY(text.open(QIODevice::ReadOnly));
-    QVERIFY(text.readAll().contains("  Dm7  D4 F4 A4 C5\n"));
+    const QByteArray saved = text.readAll();
+    QVERIFY(saved.contains("  Dm7  D4 F4 A4 C5\n"));
+    t.h.find<QPushButton>(QStringLiteral("cmdHistoryCopy"))->click();
+    QCOMPARE(QApplication::clipboard()->text().toUtf8(), saved);
     QFile midiFile(song);
     QVERIFY(midiFile.open(QIODevice::ReadOnly));
     QVERIFY(midiFile.readAll().startsWith("MThd"));
