@@ -5,8 +5,9 @@
 #include <ctime>
 
 #include "theory/chord_reader.h"
+#include "theory/chord_symbol.h"
 #include "theory/held_keys.h"
-#include "theory/note_names.h"
+#include "theory/note_speller.h"
 #include "theory/reading_text.h"
 
 namespace tonalis {
@@ -21,9 +22,24 @@ HistoryEntry historyEntry(std::vector<int> notes, std::chrono::system_clock::tim
                           const theory::ReadingOptions& options) {
   std::sort(notes.begin(), notes.end());
   const std::vector<theory::ChordReading> readings = theory::readChord(notes, options);
-  HistoryEntry entry{when, std::move(notes), {}, std::nullopt, {}};
-  if (!readings.empty() && readings.front().type != nullptr) {
-    entry.reading = theory::symbolOf(readings.front());
+  HistoryEntry entry{when, std::move(notes), {}, {}, std::nullopt, {}};
+  const theory::ChordReading* best =
+      readings.empty() || readings.front().type == nullptr ? nullptr : &readings.front();
+  theory::NoteSpeller speller;
+  const theory::NoteSpeller::Spelled spelled =
+      best ? speller.spell(*best) : theory::NoteSpeller::Spelled{};
+  if (best) entry.reading = theory::symbolOf(*best, speller, theory::Accidentals::Modern);
+  for (const int note : entry.notes) {
+    const int pitchClass = note % 12;
+    // With sharps: C is place 0 on the line of fifths, F place -1, A♯ place 10.
+    int spelling = (pitchClass * 7 + 1) % 12 - 1;
+    if (best && pitchClass == best->bass && spelled.bass) {
+      spelling = *spelled.bass;
+    } else if (best) {
+      spelling =
+          theory::spellingAboveRoot(*best->type, spelled.root, pitchClass).value_or(spelling);
+    }
+    entry.spellings.push_back(spelling);
   }
   return entry;
 }
@@ -44,10 +60,8 @@ std::string chordSheet(const std::vector<HistoryEntry>& entries) {
     std::strftime(clock, sizeof clock, "%H:%M:%S", &local);
     sheet += clock;
     sheet += "  " + (entry.reading.empty() ? std::string("?") : entry.reading) + " ";
-    for (const int note : entry.notes) {
-      sheet += ' ';
-      sheet += theory::noteName(theory::keyForNote(note));
-      sheet += std::to_string(note / 12 - 1);
+    for (std::size_t i = 0; i < entry.notes.size() && i < entry.spellings.size(); ++i) {
+      sheet += ' ' + theory::nameWithOctave(entry.spellings[i], entry.notes[i]);
     }
     sheet += '\n';
   }

@@ -16,6 +16,9 @@ namespace tonalis {
 struct HistoryEntry {
   std::chrono::system_clock::time_point when;
   std::vector<int> notes;  // MIDI note numbers, ascending
+  // How each note is spelled, as its place on the line of fifths: by the best reading, else
+  // with sharps.
+  std::vector<int> spellings;
   // The velocity of each note and how long the chord was held, for a chord played on a MIDI
   // keyboard; empty and absent for one selected, named or read on the screen.
   std::vector<int> velocities;
@@ -33,7 +36,7 @@ HistoryEntry historyEntry(std::vector<int> notes, std::chrono::system_clock::tim
 // The notes of the keys of the keyboard (key 1 is middle C).
 std::vector<int> notesOfKeys(const theory::Selection& keys);
 
-// One line per entry: "20:14:03  Cmaj7/E  E4 G4 B4 C5", times as the local clock shows them.
+// One line per entry: "20:14:03  A7♭9  A4 B♭4 C♯5 E5 G5", times as the local clock shows them.
 std::string chordSheet(const std::vector<HistoryEntry>& entries);
 
 // Turns the notes played on a MIDI keyboard into chords. A chord is settled when the first of

@@ -86,9 +86,9 @@ TEST(StandardMidiFile, ReadsBackWithThePlayedTimingAndVelocities) {
   if (std::string(TONALIS_PYTHON).empty()) GTEST_SKIP() << "no python3 with mido";
   const auto now = std::chrono::system_clock::now();
   const std::vector<HistoryEntry> entries{
-      {now, {60, 64, 67}, {90, 70, 127}, milliseconds(1000), "C"},
-      {now, {57, 72}, {}, std::nullopt, "A5"},
-      {now, {62, 65}, {1, 2}, milliseconds(0), ""},
+      {now, {60, 64, 67}, {}, {90, 70, 127}, milliseconds(1000), "C"},
+      {now, {57, 72}, {}, {}, std::nullopt, "A5"},
+      {now, {62, 65}, {}, {1, 2}, milliseconds(0), ""},
   };
   // 1000 ms at 120 beats a minute is two quarters; an unplayed chord lasts a bar; a chord
   // let go at once still lasts a tick.
@@ -106,12 +106,17 @@ TEST(ChordHistory, WritesAChordSheetAndFindsTheKeys) {
   const std::vector<HistoryEntry> entries{
       historyEntry({76, 64, 71, 67}, std::chrono::system_clock::now(), {}),
       historyEntry({60, 61, 62}, std::chrono::system_clock::now(), {}),
+      historyEntry({57, 58, 61, 64, 67}, std::chrono::system_clock::now(), {}),
+      historyEntry({56, 62, 65, 72}, std::chrono::system_clock::now(), {}),
   };
   EXPECT_EQ(entries[0].reading, "Em");
   EXPECT_EQ(entries[0].keys().ascending(), (std::vector<int>{5, 8, 12, 17}));
   const std::string sheet = chordSheet(entries);
   EXPECT_NE(sheet.find("  Em  E4 G4 B4 E5\n"), std::string::npos) << sheet;
-  EXPECT_NE(sheet.find("  ?  C4 C#4 D4\n"), std::string::npos) << sheet;
+  // Spelled by the reading, the bass too; with sharps when nothing reads the notes.
+  EXPECT_NE(sheet.find("  ?  C4 C♯4 D4\n"), std::string::npos) << sheet;
+  EXPECT_NE(sheet.find("  A7♭9  A3 B♭3 C♯4 E4 G4\n"), std::string::npos) << sheet;
+  EXPECT_NE(sheet.find("  Dm7♭5/A♭  A♭3 D4 F4 C5\n"), std::string::npos) << sheet;
 }
 
 }  // namespace
