@@ -58,6 +58,8 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/dev/app/tonalis-screenshot docs/readout.png 5 8 10 13 1
 	QT_QPA_PLATFORM=offscreen ./build/dev/app/tonalis-screenshot --dark docs/window-dark.png
 	QT_QPA_PLATFORM=offscreen ./build/dev/app/tonalis-screenshot --preferences docs/preferences.png
+	QT_QPA_PLATFORM=offscreen ./build/dev/app/tonalis-screenshot --history docs/history.png
+	QT_QPA_PLATFORM=offscreen ./build/dev/app/tonalis-screenshot --export docs/chart.svg
 
 # A Debian package, build/package/tonalis_<version>_<arch>.deb, from a release build.
 package: deps

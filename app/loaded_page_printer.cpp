@@ -44,6 +44,11 @@ std::optional<QString> LoadedPagePrinter::print(const QImage& page) {
   return QCoreApplication::translate("Printing", "Printing is not available: %1.").arg(m_failure);
 }
 
+std::optional<QString> LoadedPagePrinter::printWithChoices(const QImage& page) {
+  if (PagePrinter* loaded = printer()) return loaded->printWithChoices(page);
+  return QCoreApplication::translate("Printing", "Printing is not available: %1.").arg(m_failure);
+}
+
 QString LoadedPagePrinter::choosePdfFile() {
   return askForPdfFile(m_dialogParent);
 }

@@ -22,6 +22,7 @@ class LoadedPagePrinter final : public PagePrinter {
   ~LoadedPagePrinter() override;
 
   std::optional<QString> print(const QImage& page) override;
+  std::optional<QString> printWithChoices(const QImage& page) override;
   QString choosePdfFile() override;
   std::optional<QString> savePdf(const QImage& page, const QString& path) override;
 

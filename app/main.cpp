@@ -15,6 +15,7 @@
 #include "app/soundfont_choice.h"
 #include "app/window_place.h"
 #include "main_window/frm_main.h"
+#include "main_window/qt_file_chooser.h"
 #include "main_window/qt_message_box.h"
 #include "main_window/user_settings.h"
 #include "midi/sound_servers.h"
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(tonalis::appIcon());
 
   tonalis::QtMessageBox messages;
+  tonalis::QtFileChooser files;
   tonalis::LoadedPagePrinter printer(tonalis::printingModuleFolders());
   // Declared before the window: they outlive the window that uses them. The settings file is
   // first read once the splash shows, so that a file that cannot be read holds up no window.
@@ -73,6 +75,9 @@ int main(int argc, char* argv[]) {
     window->useMidiInput(*input, tonalis::rememberedInputChoice());
     window->usePreferences(*settings);
     window->useChordChoice(tonalis::rememberedChordChoice());
+    files.setParent(window.get());
+    window->useHistory(files);
+    window->useChartExport(files);
     window->setSoundDetails([] { return QString::fromStdString(tonalis::midi::synthInUse()); });
     tonalis::placeMainWindow(*window);
   };

@@ -6,14 +6,20 @@
 // window is drawn under a dark desktop palette. With
 //   QT_QPA_PLATFORM=offscreen tonalis-screenshot --preferences docs/preferences.png
 // it renders Edit > Preferences instead, with Debian's General MIDI soundfont just chosen.
+//   QT_QPA_PLATFORM=offscreen tonalis-screenshot --history docs/history.png
+// renders the History window after a few chord symbols are entered, and
+//   QT_QPA_PLATFORM=offscreen tonalis-screenshot --export docs/chart.svg
+// exports the chart of C as "Export Chart…" does, in the format of the name's suffix.
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
 
+#include "main_window/file_chooser.h"
 #include "main_window/frm_main.h"
 #include "main_window/preferences_dialog.h"
 #include "main_window/qt_page_printer.h"
@@ -49,6 +55,34 @@ bool save(QWidget& widget, const char* file) {
   return false;
 }
 
+// Every save goes to the file named on the command line.
+class FixedFile : public tonalis::FileChooser {
+ public:
+  explicit FixedFile(const char* file) : m_file(QString::fromLocal8Bit(file)) {}
+  QString chooseSaveFile(const QString&, const QString&, const QString&, QString*) override {
+    return m_file;
+  }
+
+ private:
+  QString m_file;
+};
+
+// The history after chord symbols typed in "Enter Chord Symbol…".
+int saveHistory(tonalis::frmMain& window, const char* file) {
+  FixedFile files(file);
+  window.useChordChoice({});
+  window.useHistory(files);
+  window.load();
+  window.findChild<QAction*>(QStringLiteral("mnuEnterChordSymbol"))->trigger();
+  for (const char* symbol : {"Dm9", "G13", "Cmaj7/E", "A7b9", "Dm7b5/Ab", "C6/9"}) {
+    window.findChild<QLineEdit*>(QStringLiteral("txtChordSymbol"))->setText(QLatin1String(symbol));
+    leftClick(window.findChild<QPushButton*>(QStringLiteral("cmdSelectSymbol")));
+  }
+  window.findChild<QAction*>(QStringLiteral("mnuHistory"))->trigger();
+  QApplication::processEvents();
+  return save(*window.findChild<QWidget*>(QStringLiteral("frmHistory")), file) ? 0 : 1;
+}
+
 // The dialog over a window that keeps its choices in a file of its own, not the user's.
 int savePreferences(tonalis::frmMain& window, tonalis::midi::MidiOutput& output, const char* file) {
   const QTemporaryDir folder;
@@ -80,7 +114,10 @@ int main(int argc, char* argv[]) {
   const bool dark = argc > 1 && std::strcmp(argv[1], "--dark") == 0;
   const int first = dark ? 2 : 1;  // the output file's argument
   if (argc <= first) {
-    std::fprintf(stderr, "usage: %s [--dark] OUT.png [KEY...] | --preferences OUT.png\n", argv[0]);
+    std::fprintf(stderr,
+                 "usage: %s [--dark] OUT.png [KEY...] | --preferences OUT.png | --history OUT.png"
+                 " | --export OUT.svg\n",
+                 argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
@@ -94,13 +131,20 @@ int main(int argc, char* argv[]) {
   if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--preferences")) {
     return savePreferences(window, output, argv[2]);
   }
+  if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--history")) {
+    return saveHistory(window, argv[2]);
+  }
+  const bool exportChart =
+      argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--export");
+  FixedFile exported(argv[argc - 1]);
+  if (exportChart) window.useChartExport(exported);
   window.load();
   window.show();
   QApplication::processEvents();
 
   leftClick(window.findChild<QWidget*>(QStringLiteral("lblKey(1)")));
   leftClick(window.findChild<QPushButton*>(QStringLiteral("cmdBuildChord")));
-  for (int i = first + 1; i < argc; ++i) {
+  for (int i = first + 1; i < argc && !exportChart; ++i) {
     auto* key = window.findChild<QWidget*>(
         QStringLiteral("lblKey(%1)").arg(QString::fromLocal8Bit(argv[i])));
     if (key == nullptr) {
@@ -111,5 +155,9 @@ int main(int argc, char* argv[]) {
   }
   QApplication::processEvents();
 
+  if (exportChart) {
+    window.findChild<QAction*>(QStringLiteral("mnuExportChart"))->trigger();
+    return 0;
+  }
   return save(window, argv[first]) ? 0 : 1;
 }

@@ -20,8 +20,10 @@
 #include "main_window/window_state.h"
 #include "midi/midi_input.h"
 #include "midi/midi_output.h"
+#include "player/chord_history.h"
 #include "player/session.h"
 #include "theory/chord_ranking.h"
+#include "theory/chord_symbol.h"
 
 class QAction;
 class QLabel;
@@ -29,6 +31,9 @@ class QTimer;
 
 namespace tonalis {
 
+class ChordSymbolDialog;
+class FileChooser;
+class HistoryWindow;
 class PreferencesDialog;
 class UserSettings;
 class HelpMenu;
@@ -82,6 +87,15 @@ class frmMain : public QMainWindow {
   // Without it the readout reads in the analysis style and no key.
   void useChordChoice(ChordChoice choice);
 
+  // Adds "Enter Chord Symbol…" (Ctrl+L) and "History" (Ctrl+H) to the "Chord" menu, which
+  // useChordChoice() made before, and keeps the chords played, read and entered. `files` asks
+  // where the history is saved and must outlive the window.
+  void useHistory(FileChooser& files);
+  // Adds the "Chart" menu: "Export Chart…" (Ctrl+E) saves the chart as SVG, PNG or PDF where
+  // `files` says, which must outlive the window; "Print…" (Ctrl+Shift+P) asks for the printer,
+  // copies and paper first. And lets the chart's pictures be dragged out as MIDI.
+  void useChartExport(FileChooser& files);
+
   // For tests and tools.
   const WindowState& state() const { return m_state; }
   const NotePlayer& player() const { return m_session.player(); }
@@ -123,6 +137,7 @@ class frmMain : public QMainWindow {
   // Print (frm_main_print.cpp).
   void cmdPrint_Click();
   QImage chartPage();
+  void drawChartPage(const std::function<void(QWidget& client)>& draw);
   void offerPdf(const QImage& page, const QString& reason);
 
   // The "Devices" menu and the output's reports (frm_main_devices.cpp).
@@ -172,6 +187,15 @@ class frmMain : public QMainWindow {
   void addChordPreferences(PreferencesDialog& dialog);
   void showReading();
 
+  // Chord symbols and the history (frm_main_history.cpp).
+  void enterChordSymbol(const theory::ChordSymbol& chord);
+  void restoreKeys(const theory::Selection& keys);
+  void keepInHistory(const std::vector<int>& notes);
+  void keepPlayed(const midi::NoteEvent& note);
+
+  // Export Chart (frm_main_export.cpp).
+  void exportChart(FileChooser& files);
+
   midi::MidiOutput& m_output;
   MessageBox& m_messages;
   PagePrinter& m_printer;
@@ -207,6 +231,11 @@ class frmMain : public QMainWindow {
   QString m_soundFontOutcome;                  // what became of the last one chosen
   ChordChoice m_chordChoice;
   ReadoutSettings m_readout;
+  HistoryWindow* m_history = nullptr;  // only with useHistory()
+  ChordSymbolDialog* m_symbolDialog = nullptr;
+  ChordCapture m_capture;
+  QTimer* m_symbolTimer = nullptr;  // ends the sound of an entered symbol
+  std::vector<int> m_symbolKeys;    // the keys it sounds
 };
 
 }  // namespace tonalis

@@ -101,6 +101,7 @@ void frmMain::nameChartPictures(int rootKey) {
 }
 
 void frmMain::cmdDetChord_Click() {
+  const std::vector<int> asked = notesOfKeys(m_session.selection());
   const theory::Identification result = theory::identifyChord(m_session.selection());
   setText(m_ui.lblNotes, result.notes);
   setSymbolText(m_ui.lblChordSymbol, result.symbol);
@@ -113,6 +114,7 @@ void frmMain::cmdDetChord_Click() {
     QStringList found{m_ui.lblChordSymbol->accessibleName()};
     if (result.name) found << m_ui.lblChordName->accessibleName();
     m_ui.announcer->say(found.join(QStringLiteral(", ")));
+    keepInHistory(asked);
   }
 }
 

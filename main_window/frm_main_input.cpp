@@ -158,6 +158,7 @@ void frmMain::inputOpened(int code, const std::string& port) {
 
 void frmMain::playIncoming(const midi::NoteEvent& note) {
   m_session.play(note);
+  keepPlayed(note);
   if (!m_heldDisplayTimer->isActive()) m_heldDisplayTimer->start();
 }
 
@@ -176,6 +177,7 @@ void frmMain::showPlaying() {
 // sounding, and nothing held may outlast the keyboard it came from.
 void frmMain::endPlaying() {
   m_session.endPlaying();
+  m_capture.clear();
   if (m_heldDisplayTimer != nullptr) m_heldDisplayTimer->stop();
   m_ui.keyboard->setHeldKeys({});
   showReading();

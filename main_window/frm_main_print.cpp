@@ -38,6 +38,21 @@ void frmMain::cmdPrint_Click() {
 // whatever the desktop's palette. The window is put back before anything else can happen,
 // printed or not.
 QImage frmMain::chartPage() {
+  QImage page;
+  drawChartPage([&page](QWidget& client) {
+    page = QImage(client.size() * kPageScale, QImage::Format_RGB32);
+    page.setDevicePixelRatio(kPageScale);
+    page.fill(Qt::white);
+    client.render(&page);
+  });
+  return page;
+}
+
+// The window's client area at the design's own size with the chart area moved to its top, in
+// front of everything and filling it, whatever size the window has on screen, black on white
+// whatever the desktop's palette, handed to `draw`. The window is put back before anything
+// else can happen.
+void frmMain::drawChartPage(const std::function<void(QWidget& client)>& draw) {
   ScaledClient& client = *m_ui.client;
   QWidget& chart = *m_ui.picChordDisplay;
   QWidget* const inFront = siblingInFront(chart);
@@ -52,17 +67,13 @@ QImage frmMain::chartPage() {
   chart.raise();
   chart.move(home.x(), 0);
   client.resize(ScaledClient::designSize().width(), chart.height());
-  QImage page(client.size() * kPageScale, QImage::Format_RGB32);
-  page.setDevicePixelRatio(kPageScale);
-  page.fill(Qt::white);
-  client.render(&page);
+  draw(client);
 
   chart.move(home);
   if (inFront != nullptr) chart.stackUnder(inFront);
   client.resize(onScreen);
   client.pinScale(std::nullopt);
   client.followPalette(palette());
-  return page;
 }
 
 void frmMain::offerPdf(const QImage& page, const QString& reason) {

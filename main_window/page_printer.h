@@ -15,6 +15,9 @@ class PagePrinter {
   // Prints `page` on one landscape page of the default printer, scaled to fit.
   // Returns why it could not, in words for the user; nothing when it printed.
   virtual std::optional<QString> print(const QImage& page) = 0;
+  // Asks the user for the printer, the copies and the paper, then prints `page` on one
+  // landscape page of each copy. Nothing when it printed or the user cancelled; else why not.
+  virtual std::optional<QString> printWithChoices(const QImage& page) = 0;
   // Asks the user where to save the page as a PDF file; empty when the user cancels.
   virtual QString choosePdfFile() = 0;
   // Writes `page` as a one-page landscape PDF file; returns why it could not, or nothing.

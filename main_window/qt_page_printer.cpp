@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -49,6 +50,18 @@ std::optional<QString> QtPagePrinter::print(const QImage& page) {
         .arg(QString::fromStdString(printer), QString::fromStdString(*refusal));
   }
   return std::nullopt;
+}
+
+std::optional<QString> QtPagePrinter::printWithChoices(const QImage& page) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QString::fromLatin1(kDocumentName));
+  printer.setPageOrientation(QPageLayout::Landscape);
+  QPrintDialog dialog(&printer, m_dialogParent);
+  dialog.setWindowTitle(QCoreApplication::translate("Printing", "Print Chart"));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (paintLandscapePage(printer, page)) return std::nullopt;
+  return QCoreApplication::translate("Printing", "The printer \"%1\" could not print the page.")
+      .arg(printer.printerName());
 }
 
 QString QtPagePrinter::choosePdfFile() {

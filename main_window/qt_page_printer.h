@@ -15,6 +15,7 @@ class QtPagePrinter : public PagePrinter {
   explicit QtPagePrinter(QWidget* dialogParent = nullptr) : m_dialogParent(dialogParent) {}
 
   std::optional<QString> print(const QImage& page) override;
+  std::optional<QString> printWithChoices(const QImage& page) override;
   QString choosePdfFile() override;
   std::optional<QString> savePdf(const QImage& page, const QString& path) override;
 

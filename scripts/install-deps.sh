@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-svg-dev
   librtmidi-dev libfluidsynth-dev libasound2-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   jackd2 libjack-jackd2-dev
@@ -15,7 +15,7 @@ packages=(
   fonts-urw-base35 desktop-file-utils
   libcups2-dev cups-daemon cups-client
   xvfb xdotool pulseaudio pulseaudio-utils
-  librsvg2-bin qt6-tools-dev qt6-l10n-tools appstream dpkg-dev file
+  librsvg2-bin qt6-tools-dev qt6-l10n-tools appstream dpkg-dev file python3-mido
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang-14 libclang-rt-14-dev llvm-14)

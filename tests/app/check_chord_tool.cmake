@@ -98,3 +98,19 @@ execute_process(COMMAND ${TOOL} INPUT_FILE ${WORK_DIR}/good_batch.txt OUTPUT_FIL
 if(code EQUAL 0)
   message(FATAL_ERROR "writing a batch to a full disk: exit code 0")
 endif()
+
+# Chord symbols: their notes as names and MIDI numbers, the bass lowest; the names as the
+# symbol spells them; a bad symbol exits 2 with the nearest known symbols on standard error.
+run_tool("" --notes Cmaj7/E --plain "F#m7b5")
+expect("symbol notes" "${code}:${out}" "0:E4 G4 B4 C5 (64 67 71 72)\nF#4 A4 C5 E5 (66 69 72 76)\n")
+run_tool("" --notes Cmaj8)
+expect("bad symbol" "${code}:${out}" "2:\n")
+if(NOT err MATCHES "Cmaj7")
+  message(FATAL_ERROR "bad symbol: no nearest symbol in [${err}]")
+endif()
+file(WRITE ${WORK_DIR}/symbols.txt "Cb\nH7\n\nBbΔ9\n")
+run_tool(${WORK_DIR}/symbols.txt --notes)
+expect("symbol batch" "${code}:${out}" "2:C♭5 E♭5 G♭5 (71 75 78)\n\n\nB♭4 C5 D5 F5 A5 (70 72 74 77 81)\n")
+if(NOT err MATCHES "line 2: unknown chord symbol \"H7\"")
+  message(FATAL_ERROR "symbol batch: no message for line 2, got [${err}]")
+endif()

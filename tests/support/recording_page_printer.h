@@ -32,6 +32,11 @@ class RecordingPagePrinter : public PagePrinter {
     m_printed.push_back(page);
     return std::nullopt;
   }
+  // The dialog is answered at once: printed, unless printing fails.
+  std::optional<QString> printWithChoices(const QImage& page) override {
+    ++m_choicesAsked;
+    return print(page);
+  }
   QString choosePdfFile() override {
     ++m_fileQuestions;
     return m_pdfFile;
@@ -45,6 +50,7 @@ class RecordingPagePrinter : public PagePrinter {
   const std::vector<QImage>& printed() const { return m_printed; }
   const std::vector<std::pair<QString, QImage>>& saved() const { return m_saved; }
   int fileQuestions() const { return m_fileQuestions; }
+  int choicesAsked() const { return m_choicesAsked; }
 
  private:
   std::optional<QString> m_printFailure;
@@ -53,6 +59,7 @@ class RecordingPagePrinter : public PagePrinter {
   std::vector<QImage> m_printed;
   std::vector<std::pair<QString, QImage>> m_saved;
   int m_fileQuestions = 0;
+  int m_choicesAsked = 0;
 };
 
 }  // namespace tonalis::testing
