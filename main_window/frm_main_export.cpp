@@ -34,7 +34,8 @@ void frmMain::useChartExport(FileChooser& files) {
   auto* drag = new ChartDrag(
       [this](int picture) {
         std::vector<int> notes;
-        for (const int key : chartNotes(picture)) notes.push_back(theory::kKeyOneNote + key - 1);
+        for (const int key : m_session.chordKeys(picture))
+          notes.push_back(theory::kKeyOneNote + key - 1);
         return notes;
       },
       this);

@@ -48,7 +48,8 @@ TEST(ChordSymbol, EverySpellingOfTheDictionaryRoundTrips) {
           if (pitches.size() < 2 || (!holdsInterval(type, bassAbove) && !type.overForeignBass)) {
             continue;
           }
-          const ChordReading wanted{&type, pitchClassOfFifths(read.chord->root), bassClass, 0, 0};
+          const ChordReading wanted{
+              &type, pitchClassOfFifths(read.chord->root), bassClass, 0, 0, {}, {}};
           const std::vector<ChordReading> readings = readChord(pitches);
           EXPECT_NE(std::find(readings.begin(), readings.end(), wanted), readings.end()) << text;
         }
