@@ -20,6 +20,7 @@
 
 #include "theory/chord_reader.h"
 #include "theory/chord_symbol.h"
+#include "theory/held_keys.h"
 #include "theory/note_input.h"
 #include "theory/pitch_spelling.h"
 #include "theory/reading_text.h"
@@ -48,9 +49,6 @@ struct Settings {
   bool symbols = false;  // the input is chord symbols, answered with their notes
 };
 
-// The key 1 of the keyboard sounds middle C.
-constexpr int kMiddleC = 60;
-
 // The notes of a chord symbol, or why it is none.
 tonalis::theory::SymbolReading notesOf(std::string_view symbol, const Settings& settings,
                                        std::string& answer) {
@@ -59,7 +57,7 @@ tonalis::theory::SymbolReading notesOf(std::string_view symbol, const Settings& 
   std::string names;
   std::string numbers;
   for (const tonalis::theory::VoicedNote& note : tonalis::theory::voicing(*reading.chord)) {
-    const int midiNote = kMiddleC + note.key - 1;
+    const int midiNote = tonalis::theory::noteOfKey(note.key);
     names += (names.empty() ? "" : " ") + tonalis::theory::nameWithOctave(note.fifths, midiNote);
     numbers += (numbers.empty() ? "" : " ") + std::to_string(midiNote);
   }

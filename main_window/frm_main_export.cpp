@@ -34,8 +34,7 @@ void frmMain::useChartExport(FileChooser& files) {
   auto* drag = new ChartDrag(
       [this](int picture) {
         std::vector<int> notes;
-        for (const int key : m_session.chordKeys(picture))
-          notes.push_back(theory::kKeyOneNote + key - 1);
+        for (const int key : m_session.chordKeys(picture)) notes.push_back(theory::noteOfKey(key));
         return notes;
       },
       this);

@@ -46,7 +46,7 @@ HistoryEntry historyEntry(std::vector<int> notes, std::chrono::system_clock::tim
 
 std::vector<int> notesOfKeys(const theory::Selection& keys) {
   std::vector<int> notes;
-  for (const int key : keys.ascending()) notes.push_back(theory::kKeyOneNote + key - 1);
+  for (const int key : keys.ascending()) notes.push_back(theory::noteOfKey(key));
   return notes;
 }
 

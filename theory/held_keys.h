@@ -15,6 +15,11 @@ namespace tonalis::theory {
 // MIDI note of key 1; key 24 is this + 23.
 inline constexpr int kKeyOneNote = 60;
 
+// MIDI note of key 1..24 (key 1 is middle C); keyForNote() folds any note back.
+constexpr int noteOfKey(int key) {
+  return kKeyOneNote + key - 1;
+}
+
 // Key 1..24 of MIDI note `note` 0..127: notes 60..83 are keys 1..24; lower notes move up and
 // higher notes down by whole octaves until they are in that range.
 int keyForNote(int note);
